@@ -1,0 +1,12 @@
+# Language level, warnings and the floating-point rules every target shares.
+# Results must be IEEE doubles rounded once per operation in the order written,
+# so fused multiply-add and fast-math are ruled out everywhere.
+add_library(tarrowin_options INTERFACE)
+target_compile_features(tarrowin_options INTERFACE cxx_std_20)
+set_target_properties(tarrowin_options PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
+if(MSVC)
+  target_compile_options(tarrowin_options INTERFACE /W4 /utf-8 /fp:precise)
+else()
+  target_compile_options(tarrowin_options INTERFACE
+    -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
+endif()

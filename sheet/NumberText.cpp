@@ -1,0 +1,263 @@
+#include "sheet/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace tarrowin {
+namespace {
+
+// Reads the text character by character, stepping over the blanks, tabs and
+// line feeds that may stand anywhere, even inside a number.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) { skipBlanks(); }
+
+    bool atEnd() const { return pos_ == text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    void advance()
+    {
+        ++pos_;
+        skipBlanks();
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+            ++pos_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexDigitValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Large enough that any exponent beyond it is out of the double range either
+// way, small enough that adding a digit count cannot overflow.
+constexpr long long exponentCap = 1'000'000'000;
+
+// "&H" and "&O": an unsigned whole number in base 16 or 8, rounded once to the
+// nearest double. Octal digits are regrouped into hex digits so that one
+// correctly rounding conversion does the work.
+ParsedNumber parseRadixNumber(Cursor& cursor, bool octal)
+{
+    std::string hex;
+    if (!octal) {
+        while (hexDigitValue(cursor.peek()) >= 0) {
+            if (!(hex.empty() && cursor.peek() == '0'))
+                hex.push_back(cursor.peek());
+            cursor.advance();
+        }
+    } else {
+        std::string bits;
+        while (cursor.peek() >= '0' && cursor.peek() <= '7') {
+            const int digit = cursor.peek() - '0';
+            bits.push_back(static_cast<char>('0' + ((digit >> 2) & 1)));
+            bits.push_back(static_cast<char>('0' + ((digit >> 1) & 1)));
+            bits.push_back(static_cast<char>('0' + (digit & 1)));
+            cursor.advance();
+        }
+        const std::size_t firstOne = bits.find('1');
+        if (firstOne != std::string::npos) {
+            bits.erase(0, firstOne);
+            bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+            for (std::size_t i = 0; i < bits.size(); i += 4) {
+                const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2
+                                   + (bits[i + 3] - '0');
+                hex.push_back("0123456789abcdef"[nibble]);
+            }
+        }
+    }
+    if (hex.empty())
+        return {};
+    double value = 0;
+    const auto result = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+    if (result.ec == std::errc::result_out_of_range)
+        return {std::numeric_limits<double>::infinity(), true};
+    return {value, false};
+}
+
+}  // namespace
+
+ParsedNumber parseLeadingNumber(std::string_view text)
+{
+    Cursor cursor(text);
+
+    if (cursor.peek() == '&') {
+        cursor.advance();
+        const char radix = cursor.peek();
+        if (radix == 'H' || radix == 'h' || radix == 'O' || radix == 'o') {
+            cursor.advance();
+            return parseRadixNumber(cursor, radix == 'O' || radix == 'o');
+        }
+        return {};
+    }
+
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
+        cursor.advance();
+    }
+
+    // The significant digits without leading zeros, and where the point falls
+    // among them, so that the decimal magnitude is known without converting.
+    std::string digits;
+    long long pointShift = 0;  // the value is 0.digits * 10^(pointShift + exponent)
+    bool sawDigit = false;
+    bool sawPoint = false;
+    for (;;) {
+        const char c = cursor.peek();
+        if (isDigit(c)) {
+            sawDigit = true;
+            if (digits.empty() && c == '0') {
+                if (sawPoint)
+                    --pointShift;
+            } else {
+                digits.push_back(c);
+                if (!sawPoint)
+                    ++pointShift;
+            }
+            cursor.advance();
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+            cursor.advance();
+        } else {
+            break;
+        }
+    }
+    if (!sawDigit || digits.empty())
+        return {negative ? -0.0 : 0.0, false};
+
+    long long exponent = 0;
+    const char marker = cursor.peek();
+    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
+        // The exponent counts only when digits follow its optional sign.
+        Cursor look = cursor;
+        look.advance();
+        bool exponentNegative = false;
+        if (look.peek() == '+' || look.peek() == '-') {
+            exponentNegative = look.peek() == '-';
+            look.advance();
+        }
+        if (isDigit(look.peek())) {
+            while (isDigit(look.peek())) {
+                exponent = std::min(exponent * 10 + (look.peek() - '0'), exponentCap);
+                look.advance();
+            }
+            if (exponentNegative)
+                exponent = -exponent;
+        }
+    }
+
+    // Clamp the pointShift the same way: a megabyte of zeros after the point
+    // is still only a very small number.
+    pointShift = std::max(std::min(pointShift, exponentCap), -exponentCap);
+    const long long scale = pointShift + exponent;
+
+    std::string normal = "0.";
+    normal += digits;
+    normal += 'e';
+    normal += std::to_string(scale);
+    double value = 0;
+    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // 0.d... times 10^scale: beyond the range when scale is positive,
+        // below it otherwise.
+        if (scale > 0)
+            return {negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity(),
+                    true};
+        value = 0;
+    }
+    return {negative ? -value : value, false};
+}
+
+std::string integerText(std::int64_t value) { return std::to_string(value); }
+
+std::string generalNumberText(double value)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0)
+        return "0";
+
+    // d.dddddddddddddde±x: the 15 significant digits, correctly rounded.
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t mantissaStart = negative ? 1 : 0;
+    const std::size_t ePos = scientific.find('e');
+    std::string digits;
+    for (std::size_t i = mantissaStart; i < ePos; ++i)
+        if (scientific[i] != '.')
+            digits.push_back(scientific[i]);
+    int exponent = 0;
+    std::from_chars(scientific.data() + ePos + (scientific[ePos + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        const int magnitude = std::abs(exponent);
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += digits;
+            text.append(integerDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, integerDigits);
+            text += '.';
+            text.append(digits, integerDigits);
+        }
+    }
+    return text;
+}
+
+double roundToTwoDecimals(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    // Fixed notation with two decimals rounds the exact binary value, ties to
+    // even; reading it back gives the nearest double to that decimal.
+    char buffer[std::numeric_limits<double>::max_exponent10 + 8];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    double rounded = 0;
+    std::from_chars(buffer, result.ptr, rounded);
+    return rounded;
+}
+
+std::string twoDecimalText(double value) { return generalNumberText(roundToTwoDecimals(value)); }
+
+}  // namespace tarrowin

@@ -1,0 +1,206 @@
+#include "tools/driver/ScriptRunner.h"
+
+#include "sheet/Utf8.h"
+#include "tools/driver/Escapes.h"
+#include "ui/model/WindowModel.h"
+
+#include <ostream>
+#include <string>
+
+namespace tarrowin {
+namespace {
+
+std::string colourText(Rgb colour)
+{
+    return std::to_string(colour.red) + ',' + std::to_string(colour.green) + ',' + std::to_string(colour.blue);
+}
+
+class TraceObserver final : public SheetObserver {
+public:
+    explicit TraceObserver(std::ostream& out) : out_(out) {}
+
+    void fieldWritten(Field field, const std::string& text) override
+    {
+        out_ << "write\t" << fieldName(field) << '\t' << escapeText(text) << '\n';
+    }
+    void messageColourSet(Rgb colour) override { out_ << "colour\tText12\t" << colourText(colour) << '\n'; }
+
+private:
+    std::ostream& out_;
+};
+
+void dump(const FieldSheet& sheet, std::ostream& out)
+{
+    for (Field field : allFields())
+        out << "field\t" << fieldName(field) << '\t' << escapeText(sheet.text(field)) << '\n';
+    out << "colour\tText12\t" << colourText(sheet.messageColour()) << '\n';
+}
+
+// One understood line, ready to run.
+struct Command {
+    enum class Kind { Load, Type, Pick, Click, Dump } kind;
+    Field field = Field::Combo1;  // for Type
+    std::string text;             // for Type and Pick, unescaped
+    std::string control;          // for Click
+};
+
+struct LineError {
+    std::string message;
+};
+
+bool onlyBlanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+std::string unescapedOrThrow(std::string_view text)
+{
+    std::optional<std::string> plain = unescapeText(text);
+    if (!plain)
+        throw LineError{"bad escape (only \\\\, \\t, \\n and \\r exist)"};
+    return *std::move(plain);
+}
+
+Command parseLine(std::string_view line)
+{
+    const std::size_t blank = line.find(' ');
+    const std::string_view word = line.substr(0, blank);
+    const bool hasArgument = blank != std::string_view::npos;
+    const std::string_view argument = hasArgument ? line.substr(blank + 1) : std::string_view{};
+
+    if (word == "load" || word == "dump") {
+        if (!onlyBlanks(argument))
+            throw LineError{"'" + std::string(word) + "' takes no argument"};
+        return {word == "load" ? Command::Kind::Load : Command::Kind::Dump, {}, {}, {}};
+    }
+    if (word == "type") {
+        if (argument.empty())
+            throw LineError{"'type' needs a field name"};
+        const std::size_t textBlank = argument.find(' ');
+        const std::string_view name = argument.substr(0, textBlank);
+        const std::optional<Field> field = fieldFromName(name);
+        if (!field)
+            throw LineError{"unknown field '" + escapeText(name) + "'"};
+        const std::string_view text =
+            textBlank == std::string_view::npos ? std::string_view{} : argument.substr(textBlank + 1);
+        return {Command::Kind::Type, *field, unescapedOrThrow(text), {}};
+    }
+    if (word == "pick")
+        return {Command::Kind::Pick, Field::Combo1, unescapedOrThrow(argument), {}};
+    if (word == "click") {
+        if (argument.empty())
+            throw LineError{"'click' needs a control name"};
+        if (argument != "Command1" && argument != "Command2" && argument != "Option1" && argument != "Option2")
+            throw LineError{"unknown control '" + escapeText(argument) + "'"};
+        return {Command::Kind::Click, Field::Combo1, {}, std::string(argument)};
+    }
+    throw LineError{"unknown command '" + escapeText(word) + "'"};
+}
+
+void reportFault(const ArithmeticFault& fault, std::ostream& out)
+{
+    out << "fault\t" << faultKindName(fault.kind) << '\t' << quantityDescription(fault.quantity) << '\n';
+}
+
+void run(const Command& command, WindowModel& model, std::ostream& out)
+{
+    switch (command.kind) {
+    case Command::Kind::Load: model.windowLoad(); break;
+    case Command::Kind::Type: model.sheet().write(command.field, command.text); break;
+    case Command::Kind::Pick:
+        model.sheet().write(Field::Combo1, command.text);
+        model.pickInCombo1();
+        break;
+    case Command::Kind::Click:
+        if (command.control == "Command1") {
+            if (const auto fault = model.clickCommand1())
+                reportFault(*fault, out);
+        } else if (command.control == "Command2") {
+            model.clickCommand2();
+        } else if (command.control == "Option1") {
+            model.clickOption1();
+        } else {
+            model.clickOption2();
+        }
+        break;
+    case Command::Kind::Dump: dump(model.sheet(), out); break;
+    }
+}
+
+std::size_t lineNumberAt(std::string_view script, std::size_t offset)
+{
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < offset; ++i)
+        if (script[i] == '\n')
+            ++lines;
+    return lines;
+}
+
+}  // namespace
+
+int runScript(std::string_view script, std::ostream& out, std::ostream& err, const DriverOptions& options)
+{
+    if (const std::size_t bad = firstInvalidUtf8(script); bad != std::string_view::npos) {
+        err << "tarrowin-driver: line " << lineNumberAt(script, bad) << ": input is not UTF-8\n";
+        return scriptRejected;
+    }
+
+    const SystemClock systemClock;
+    const FixedClock fixedClock(options.now.value_or(LocalDateTime{}));
+    const LocaleDateTimeFormat format;
+    WindowModel model(options.now ? static_cast<const Clock&>(fixedClock) : systemClock, format);
+    TraceObserver trace(out);
+    if (options.trace)
+        model.sheet().setObserver(&trace);
+
+    std::size_t lineNumber = 0;
+    std::size_t start = 0;
+    while (start < script.size()) {
+        const std::size_t end = std::min(script.find('\n', start), script.size());
+        const std::string_view line = script.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+
+        if (line.empty() || line.front() == '#')
+            continue;
+        try {
+            if (line.find('\r') != std::string_view::npos)
+                throw LineError{"raw carriage return (write \\r)"};
+            run(parseLine(line), model, out);
+        } catch (const LineError& error) {
+            out.flush();
+            err << "tarrowin-driver: line " << lineNumber << ": " << error.message << '\n';
+            return scriptRejected;
+        }
+    }
+    out.flush();
+    return scriptCompleted;
+}
+
+std::optional<LocalDateTime> parseMoment(std::string_view text)
+{
+    // YYYY-MM-DDTHH:MM:SS, every digit in place.
+    constexpr std::string_view shape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != shape.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const bool digitWanted = shape[i] == 'd';
+        const bool isDigit = text[i] >= '0' && text[i] <= '9';
+        if (digitWanted ? !isDigit : text[i] != shape[i])
+            return std::nullopt;
+    }
+    const auto number = [&text](std::size_t pos, std::size_t length) {
+        int value = 0;
+        for (std::size_t i = pos; i < pos + length; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    LocalDateTime moment{number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2), number(17, 2)};
+    const bool leap = (moment.year % 4 == 0 && moment.year % 100 != 0) || moment.year % 400 == 0;
+    constexpr int daysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (moment.month < 1 || moment.month > 12)
+        return std::nullopt;
+    const int lastDay = daysInMonth[moment.month - 1] + (moment.month == 2 && leap ? 1 : 0);
+    if (moment.day < 1 || moment.day > lastDay || moment.hour > 23 || moment.minute > 59 || moment.second > 59)
+        return std::nullopt;
+    return moment;
+}
+
+}  // namespace tarrowin
