@@ -14,6 +14,6 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
 
 # Further stages, each in a script of its own.
 for stage in scripts/test-sanitizers.sh scripts/test-fuzz.sh scripts/test-package.sh; do
-  [ -x "$stage" ] && "$stage"
+  if [ -x "$stage" ]; then "$stage"; fi
 done
 echo "All tests passed."
