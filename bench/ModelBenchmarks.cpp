@@ -1,0 +1,165 @@
+// The calculate action on the window model, without a window, next to the
+// pieces it is made of: the arithmetic alone, reading the inputs, writing the
+// result texts, and the verdicts. The run ends with the ratio of the whole
+// action to its arithmetic, which says where the time of a click goes.
+
+#include "bench/MedianReporter.h"
+#include "check/CheckComputation.h"
+#include "check/StringerCalculation.h"
+#include "check/Verdicts.h"
+#include "sheet/FieldSheet.h"
+#include "sheet/NumberText.h"
+#include "ui/model/WindowModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tarrowin {
+namespace {
+
+// The fields the calculation reads, in the order it reads them.
+constexpr std::array<Field, 10> inputFields = {Field::Text1,  Field::Text2,  Field::Text3,  Field::Text4,
+                                               Field::Text5,  Field::Text15, Field::Text16, Field::Text17,
+                                               Field::Text18, Field::Text19};
+
+StringerInputs inputsAtStart()
+{
+    const FieldSheet sheet;
+    const auto read = [&sheet](Field field) { return parseLeadingNumber(sheet.text(field)); };
+    StringerInputs inputs;
+    inputs.horizontalLength = read(Field::Text1);
+    inputs.verticalHeight = read(Field::Text2);
+    inputs.flightWidth = read(Field::Text3);
+    inputs.deadLoad = read(Field::Text4);
+    inputs.liveLoad = read(Field::Text5);
+    inputs.ix = read(Field::Text15);
+    inputs.wx = read(Field::Text16);
+    inputs.tw = read(Field::Text17);
+    inputs.sx = read(Field::Text18);
+    inputs.mass = read(Field::Text19);
+    return inputs;
+}
+
+class NoonClock final : public Clock {
+public:
+    LocalDateTime now() const override { return {2026, 6, 1, 12, 0, 0}; }
+};
+
+class PlainFormat final : public DateTimeFormat {
+public:
+    std::string shortDate(const LocalDateTime&) const override { return "2026/6/1"; }
+    std::string longTime(const LocalDateTime&) const override { return "12:00:00"; }
+};
+
+// The arithmetic of one calculation on the default inputs, already parsed.
+void CheckArithmetic(benchmark::State& state)
+{
+    const StringerInputs inputs = inputsAtStart();
+    if (calculateStringer(inputs).fault) {
+        state.SkipWithError("the default inputs fault");
+        return;
+    }
+    for (auto _ : state) {
+        StringerInputs copy = inputs;
+        benchmark::DoNotOptimize(copy);
+        StringerOutcome outcome = calculateStringer(copy);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(CheckArithmetic);
+
+// A click on 计算 on the model: blanking, reading, arithmetic, the six result
+// writes and the verdicts they set off, message and colour included.
+void CalculateAction(benchmark::State& state)
+{
+    const NoonClock clock;
+    const PlainFormat format;
+    WindowModel model(clock, format);
+    model.windowLoad();
+    if (model.clickCommand1() || model.sheet().text(Field::Text12) != allSatisfiedMessage) {
+        state.SkipWithError("the default calculation does not end satisfied");
+        return;
+    }
+    // Every click blanks the results first, so each one writes and judges
+    // everything anew: no iteration is cheaper than the first.
+    for (auto _ : state) {
+        auto fault = model.clickCommand1();
+        benchmark::DoNotOptimize(fault);
+    }
+}
+BENCHMARK(CalculateAction);
+
+// The ten leading-number reads the calculation starts with.
+void ReadInputs(benchmark::State& state)
+{
+    const FieldSheet sheet;
+    for (auto _ : state) {
+        for (Field field : inputFields) {
+            ParsedNumber number = parseLeadingNumber(sheet.text(field));
+            benchmark::DoNotOptimize(number);
+        }
+    }
+}
+BENCHMARK(ReadInputs);
+
+// The six result texts: three unrounded, three rounded to two decimals.
+void FormatResults(benchmark::State& state)
+{
+    const StringerValues values = calculateStringer(inputsAtStart()).values;
+    for (auto _ : state) {
+        std::string allowable = generalNumberText(values.allowableDeflection);
+        std::string moment = generalNumberText(values.moment);
+        std::string shear = generalNumberText(values.shearForce);
+        std::string bending = twoDecimalText(values.bendingStress);
+        std::string shearStress = twoDecimalText(values.shearStress);
+        std::string deflection = twoDecimalText(values.deflection);
+        benchmark::DoNotOptimize(allowable);
+        benchmark::DoNotOptimize(moment);
+        benchmark::DoNotOptimize(shear);
+        benchmark::DoNotOptimize(bending);
+        benchmark::DoNotOptimize(shearStress);
+        benchmark::DoNotOptimize(deflection);
+    }
+}
+BENCHMARK(FormatResults);
+
+// The three verdicts and the overall message on results already on show.
+void Verdicts(benchmark::State& state)
+{
+    FieldSheet sheet;
+    sheet.write(Field::Text6, "67.89");
+    sheet.write(Field::Text7, "9.61");
+    sheet.write(Field::Text8, "4.47");
+    sheet.write(Field::Text22, "13.4164078649987");
+    for (auto _ : state) {
+        judgeBendingStress(sheet);
+        judgeShearStress(sheet);
+        judgeDeflection(sheet);
+        // Blank the verdicts so that every round really writes them.
+        for (Field field : {Field::Text9, Field::Text10, Field::Text11, Field::Text12})
+            sheet.write(field, "");
+    }
+}
+BENCHMARK(Verdicts);
+
+}  // namespace
+}  // namespace tarrowin
+
+int main(int argc, char** argv)
+{
+    std::vector<char*> arguments = tarrowin::argumentsWithMedianDefaults(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    benchmark::Initialize(&count, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(count, arguments.data()))
+        return 1;
+    tarrowin::MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::printf("\n");
+    tarrowin::printRatio(reporter, "calculate action / arithmetic alone", "CalculateAction", "CheckArithmetic");
+    return 0;
+}
