@@ -10,3 +10,13 @@ else()
   target_compile_options(tarrowin_options INTERFACE
     -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
 endif()
+
+# A checked build: for example "address,undefined", with "fuzzer-no-link" added
+# for the fuzz targets' coverage. Any report stops the program, so a test run
+# cannot pass over one.
+set(TARROWIN_SANITIZE "" CACHE STRING "Sanitizers for every target, comma-separated (empty: none)")
+if(TARROWIN_SANITIZE)
+  target_compile_options(tarrowin_options INTERFACE
+    -fsanitize=${TARROWIN_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(tarrowin_options INTERFACE -fsanitize=${TARROWIN_SANITIZE})
+endif()
