@@ -1,0 +1,27 @@
+#include "catalogue/SteelGrades.h"
+
+#include "sheet/FieldSheet.h"
+
+#include "SheetRecorder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tarrowin {
+namespace {
+
+using testing::ElementsAre;
+using testing_support::SheetRecorder;
+
+// Q235B: f 215, fv 125; Q355B: f 305, fv 175 (N/mm2), written as these texts.
+TEST(SteelGrades, WriteTheStrengthOfTheGradeThenItsShearStrengthAndNothingElse)
+{
+    FieldSheet sheet;
+    SheetRecorder recorder(sheet);
+    selectGradeQ355B(sheet);
+    selectGradeQ235B(sheet);
+    EXPECT_THAT(recorder.events, ElementsAre("Text20=305", "Text21=175", "Text20=215", "Text21=125"));
+}
+
+}  // namespace
+}  // namespace tarrowin
