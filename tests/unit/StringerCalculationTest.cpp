@@ -66,12 +66,15 @@ TEST(StringerCalculation, WorkedExampleBitForBit)
 
 // glibc's pow(x, 2.0) is not always the correctly rounded x * x. These inputs
 // were found by a throwaway program that ran the whole calculation from the
-// texts at start for Text1 = "3000.1", "3000.2", ... once with pow and once
-// with x * x and printed the texts that came out differently. For 4705.3 the
-// exact square is 22139848.0900000017...; x * x rounds it to 22139848.09 but
-// pow gives the next double up, 22139848.090000004, and that moves the 15th
-// digit of M. For 6348.6 the same happens to S and so to the allowable
-// deflection.
+// texts at start for Text1 = "3000.1", "3000.2", ... (and, for the rounded
+// results, "1000.01", "1000.02", ...) once with pow and once with x * x, and
+// printed the texts that came out differently. For 4705.3 the exact square is
+// 22139848.0900000017...; x * x rounds it to 22139848.09 but pow gives the
+// next double up, 22139848.090000004, which moves the 15th digit of M. For
+// 6348.6 the same happens to S and so to the allowable deflection. For
+// 460113.03 the squares of L agree but S² does not: with S * S the deflection
+// is exactly 1768072916.875 and its half goes to the even 0.88; with pow it is
+// 1768072916.8749998 and rounds down.
 struct PowerCase {
     const char* text;  // typed into Text1
     double horizontalLength;
@@ -88,7 +91,8 @@ TEST_P(SquaresByThePowerFunction, TheInputStillTellsThemApart)
     // If this fails, the library's pow agrees with x * x here and the other
     // tests no longer show which one the calculation takes.
     const double L = GetParam().horizontalLength;
-    EXPECT_NE(std::pow(L, 2.0), L * L);
+    const double s = std::pow(L, 2.0) + std::pow(1500.0, 2.0);
+    EXPECT_TRUE(std::pow(L, 2.0) != L * L || std::pow(s, 2.0) != s * s);
 }
 
 TEST_P(SquaresByThePowerFunction, TheCalculationTakesThePowerFunctionsSquare)
@@ -115,10 +119,12 @@ TEST_P(SquaresByThePowerFunction, TheWrittenTextIsThatOfThePowerFunction)
     EXPECT_NE(sheet.text(GetParam().field), GetParam().multiplyText);
 }
 
-// M = L² × (5.101 × 0.125) and [δ] = (L² + 1500²)^0.5 / 250, the rest at start.
+// M = L² × (5.101 × 0.125), [δ] = (L² + 1500²)^0.5 / 250 and
+// δ = ((S² × ((3.52 × 5) × c)) / 79104000) / 5640000, the rest at start.
 INSTANTIATE_TEST_SUITE_P(FoundInputs, SquaresByThePowerFunction,
     ::testing::Values(PowerCase{"4705.3", 4705.3, Field::Text13, "14116920.6383863", "14116920.6383862"},
-                      PowerCase{"6348.6", 6348.6, Field::Text22, "26.093592151331", "26.0935921513309"}));
+                      PowerCase{"6348.6", 6348.6, Field::Text22, "26.093592151331", "26.0935921513309"},
+                      PowerCase{"460113.03", 460113.03, Field::Text8, "1768072916.87", "1768072916.88"}));
 
 struct FaultCase {
     const char* name;
