@@ -15,12 +15,13 @@ void MedianReporter::ReportRuns(const std::vector<Run>& runs)
         if (run.error_occurred)
             continue;
         const std::string name = run.run_name.function_name;
-        const double nanoseconds = run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond)
-                                   / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const double toNanoseconds = benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond)
+                                     / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const Medians medians{run.GetAdjustedRealTime() * toNanoseconds, run.GetAdjustedCPUTime() * toNanoseconds};
         if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-            medians_[name] = nanoseconds;
+            medians_[name] = medians;
         else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
-            medians_.emplace(name, nanoseconds);
+            medians_.emplace(name, medians);
     }
 }
 
@@ -29,7 +30,15 @@ std::optional<double> MedianReporter::medianNanoseconds(const std::string& bench
     const auto found = medians_.find(benchmarkName);
     if (found == medians_.end())
         return std::nullopt;
-    return found->second;
+    return found->second.wall;
+}
+
+std::optional<double> MedianReporter::medianCpuNanoseconds(const std::string& benchmarkName) const
+{
+    const auto found = medians_.find(benchmarkName);
+    if (found == medians_.end())
+        return std::nullopt;
+    return found->second.cpu;
 }
 
 std::vector<char*> argumentsWithMedianDefaults(int argc, char** argv)

@@ -19,11 +19,17 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // Nanoseconds per iteration; the median of the repetitions, or the single
-    // run when there was only one.
+    // run when there was only one. Wall time, and the process's CPU time,
+    // which a machine busy with other work inflates much less.
     std::optional<double> medianNanoseconds(const std::string& benchmarkName) const;
+    std::optional<double> medianCpuNanoseconds(const std::string& benchmarkName) const;
 
 private:
-    std::map<std::string, double> medians_;
+    struct Medians {
+        double wall = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Medians> medians_;
 };
 
 // Google Benchmark's own flags, with defaults that make every figure a median

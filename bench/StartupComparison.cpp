@@ -169,6 +169,10 @@ int main(int argc, char** argv)
                     bare.firstFrameMilliseconds);
     printComparison("process start to process end", "ms", tarrowin.wholeRunMilliseconds, bare.wholeRunMilliseconds);
     printComparison("peak resident memory (RSS)", "MiB", tarrowin.peakResidentMebibytes, bare.peakResidentMebibytes);
+    std::printf("ratios Tarrowin/bare on %s: first frame %.3f, whole run %.3f, peak RSS %.3f\n", platform.c_str(),
+                median(tarrowin.firstFrameMilliseconds) / median(bare.firstFrameMilliseconds),
+                median(tarrowin.wholeRunMilliseconds) / median(bare.wholeRunMilliseconds),
+                median(tarrowin.peakResidentMebibytes) / median(bare.peakResidentMebibytes));
     printGoal("start-up (first frame) <= 1.10 x bare",
               median(tarrowin.firstFrameMilliseconds) / median(bare.firstFrameMilliseconds), startUpGoal);
     printGoal("peak memory <= 1.10 x bare",

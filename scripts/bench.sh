@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Measures speed and memory and prints the figures with their goals:
+#   - the calculate action on the model against its arithmetic alone;
+#   - a click on 计算 through the real window, drawn offscreen;
+#   - start-up time and peak memory of Tarrowin's window against a bare Qt
+#     window, run alternately, offscreen and on a display: $DISPLAY if set,
+#     otherwise a private Xvfb server if one is installed.
+#
+#   scripts/bench.sh [--runs N] [--no-xvfb]
+#
+# Builds what it needs into build/ (or $TARROWIN_BUILD_DIR), configuring it
+# first if scripts/test.sh has not; after the test command nothing is rebuilt.
+# Nothing here is a test: the figures depend on the machine and its load.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=101
+use_xvfb=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs="$2"; shift 2 ;;
+    --no-xvfb) use_xvfb=0; shift ;;
+    *) echo "usage: $0 [--runs N] [--no-xvfb]" >&2; exit 2 ;;
+  esac
+done
+
+build="${TARROWIN_BUILD_DIR:-build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  scripts/setup.sh
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" --target tarrowin-bench-model tarrowin-bench-click \
+  tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare
+bin="$build/bin"
+
+log="$(mktemp)"
+xvfb_pid=""
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -f "$log"
+}
+trap cleanup EXIT
+
+echo "== machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+echo "== the calculate action on the model"
+"$bin/tarrowin-bench-model" | tee -a "$log"
+echo
+echo "== a click on Command1 through the window, offscreen"
+QT_QPA_PLATFORM=offscreen "$bin/tarrowin-bench-click" 2>/dev/null | tee -a "$log"
+echo
+echo "== start-up, offscreen"
+"$bin/tarrowin-bench-startup" --runs "$runs" --platform offscreen | tee -a "$log"
+
+display_label=""
+if [ -n "${DISPLAY:-}" ]; then
+  display_label="display $DISPLAY"
+elif [ "$use_xvfb" -eq 1 ] && command -v Xvfb >/dev/null; then
+  # Xvfb picks a free display number and writes it to the descriptor given.
+  display_file="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+  done
+  if [ -s "$display_file" ]; then
+    export DISPLAY=":$(head -n1 "$display_file")"
+    display_label="Xvfb $DISPLAY"
+  else
+    echo "Xvfb did not start; only the offscreen figures are given."
+  fi
+  rm -f "$display_file"
+fi
+if [ -n "$display_label" ]; then
+  echo
+  echo "== start-up, on $display_label"
+  "$bin/tarrowin-bench-startup" --runs "$runs" --platform xcb | tee -a "$log"
+fi
+
+echo
+echo "== summary"
+grep -E '^(calculate action|ratios|goal)' "$log"
