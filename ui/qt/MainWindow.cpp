@@ -1,0 +1,259 @@
+#include "ui/qt/MainWindow.h"
+
+#include "catalogue/SectionCatalogue.h"
+#include "ui/model/FaultMessage.h"
+#include "ui/model/WindowModel.h"
+#include "ui/qt/ControlTable.h"
+#include "ui/qt/SectionPicker.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <new>
+#include <string_view>
+#include <vector>
+
+namespace tarrowin {
+namespace {
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The window's one font: a face that carries Simplified Chinese on each
+// platform, at 9 points on a 96 dpi screen.
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
+                      QStringLiteral("PingFang SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Source Han Sans SC")});
+    font.setPixelSize(12);
+    return font;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/tarrowin-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QStringList sectionDesignations()
+{
+    QStringList designations;
+    for (const Section& section : sectionCatalogue())
+        designations << QString::fromUtf8(section.designation.data(), qsizetype(section.designation.size()));
+    return designations;
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* container)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, container);
+        // A frame hides whatever lies on the window beneath it.
+        frame->setAutoFillBackground(true);
+        return frame;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(container);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setReadOnly(spec.marks & ReadOnly);
+        box->setAlignment((spec.marks & Centred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(caption, container);
+        option->setChecked(spec.marks & Selected);
+        return option;
+    }
+    case ControlKind::ComboBox:
+        return new SectionPicker(sectionDesignations(), container);
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, container);
+        // Enter and Escape press nothing.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+Container frameNamed(std::string_view name)
+{
+    return name == "Frame1" ? Container::Frame1 : name == "Frame2" ? Container::Frame2 : Container::Frame3;
+}
+
+bool takesFocus(const ControlSpec& spec)
+{
+    return spec.kind != ControlKind::Frame && spec.kind != ControlKind::Label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowModel& model, QWidget* parent) : QWidget(parent), model_(model)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("TarrowinV1.0"));
+    setWindowIcon(programIcon());
+    setFont(windowFont());
+    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+
+    buildControls();
+    showSheet();
+    bindNotices();
+    model_.sheet().setObserver(this);
+    // The first control of the focus cycle has the focus when the window opens.
+    picker_->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() { model_.sheet().setObserver(nullptr); }
+
+void MainWindow::buildControls()
+{
+    std::map<Container, QWidget*> containers{{Container::Window, this}};
+    std::vector<std::pair<int, QWidget*>> focusCycle;
+
+    for (const ControlSpec& spec : windowControls()) {
+        QWidget* control = createControl(spec, containers.at(spec.container));
+        const QString name = QString::fromLatin1(spec.name);
+        control->setObjectName(name);
+        control->setGeometry(pixelRect(spec.twips));
+        if (*spec.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        control->setEnabled(!(spec.marks & Disabled));
+        control->setVisible(!(spec.marks & Hidden));
+
+        if (spec.kind == ControlKind::Frame)
+            containers[frameNamed(spec.name)] = control;
+        if (takesFocus(spec))
+            focusCycle.emplace_back(spec.tabIndex, control);
+
+        if (const auto field = fieldFromName(spec.name)) {
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                textBoxes_[static_cast<std::size_t>(*field)] = box;
+            else if (auto* picker = qobject_cast<SectionPicker*>(control))
+                picker_ = picker;
+            else
+                timeStamp_ = qobject_cast<QLabel*>(control);
+        }
+    }
+
+    std::sort(focusCycle.begin(), focusCycle.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusCycle.size(); ++i)
+        setTabOrder(focusCycle[i - 1].second, focusCycle[i].second);
+}
+
+void MainWindow::showSheet()
+{
+    const FieldSheet& sheet = model_.sheet();
+    for (Field field : allFields())
+        fieldWritten(field, sheet.text(field));
+    messageColourSet(sheet.messageColour());
+}
+
+void MainWindow::bindNotices()
+{
+    for (Field field : allFields()) {
+        if (QLineEdit* box = textBoxes_[static_cast<std::size_t>(field)]) {
+            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                runNotice([&] { model_.sheet().write(field, text.toStdString()); });
+            });
+        }
+    }
+    connect(picker_, &SectionPicker::textTyped, this, [this](const QString& text) {
+        runNotice([&] { model_.sheet().write(Field::Combo1, text.toStdString()); });
+    });
+    connect(picker_, &SectionPicker::entryPicked, this, [this](const QString& text) {
+        runNotice([&] {
+            model_.sheet().write(Field::Combo1, text.toStdString());
+            model_.pickInCombo1();
+        });
+    });
+
+    auto* option1 = findChild<QRadioButton*>(QStringLiteral("Option1"));
+    auto* option2 = findChild<QRadioButton*>(QStringLiteral("Option2"));
+    // The pair is one stop of the Tab cycle, the selected option; the arrow
+    // keys move between the two.
+    for (QRadioButton* option : {option1, option2}) {
+        const auto tabStopWhenSelected = [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        tabStopWhenSelected(option->isChecked());
+        connect(option, &QRadioButton::toggled, option, tabStopWhenSelected);
+    }
+    connect(option1, &QRadioButton::clicked, this, [this] { runNotice([&] { model_.clickOption1(); }); });
+    connect(option2, &QRadioButton::clicked, this, [this] { runNotice([&] { model_.clickOption2(); }); });
+
+    auto* calculateButton = findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* clearButton = findChild<QPushButton*>(QStringLiteral("Command2"));
+    connect(calculateButton, &QPushButton::clicked, this, [this] { runNotice([&] { calculate(); }); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { runNotice([&] { model_.clickCommand2(); }); });
+}
+
+void MainWindow::fieldWritten(Field field, const std::string& text)
+{
+    const QString shown = fromUtf8(text);
+    if (field == Field::Combo1) {
+        picker_->showText(shown);
+    } else if (field == Field::Label19) {
+        timeStamp_->setText(shown);
+    } else if (QLineEdit* box = textBoxes_[static_cast<std::size_t>(field)]; box && box->text() != shown) {
+        // Only a program write can differ from what the box shows; the
+        // beginning of the new text is what comes into view.
+        box->setText(shown);
+        box->setCursorPosition(0);
+    }
+}
+
+void MainWindow::messageColourSet(Rgb colour)
+{
+    QLineEdit* message = textBoxes_[static_cast<std::size_t>(Field::Text12)];
+    QPalette palette = message->palette();
+    palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    message->setPalette(palette);
+}
+
+void MainWindow::calculate()
+{
+    if (const auto fault = model_.clickCommand1())
+        reportFault(*fault);
+}
+
+void MainWindow::reportFault(const ArithmeticFault& fault)
+{
+    QMessageBox::critical(this, fromUtf8(faultMessageTitle()), fromUtf8(faultMessageText(fault)));
+}
+
+template <typename Notice>
+void MainWindow::runNotice(Notice&& notice)
+{
+    // Nothing in an action throws but a failed allocation; the window stays
+    // open and the user learns that the action did not finish.
+    try {
+        notice();
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(this, fromUtf8(faultMessageTitle()), QStringLiteral("内存不足，操作未能完成。"));
+    } catch (...) {
+        QMessageBox::critical(this, fromUtf8(faultMessageTitle()), QStringLiteral("内部错误，操作未能完成。"));
+    }
+}
+
+}  // namespace tarrowin

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "check/ArithmeticFault.h"
+#include "sheet/FieldSheet.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace tarrowin {
+
+class SectionPicker;
+class WindowModel;
+
+// The one window: every control where the layout tables put it, each text box
+// showing the field of its name. It holds no logic: program writes to the
+// sheet show at once, typing writes the sheet at each keystroke, and clicks and
+// picks become the model's notices. The model must outlive the window.
+class MainWindow : public QWidget, private SheetObserver {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+private:
+    void buildControls();
+    void showSheet();
+    void bindNotices();
+
+    void fieldWritten(Field field, const std::string& text) override;
+    void messageColourSet(Rgb colour) override;
+
+    void calculate();
+    void reportFault(const ArithmeticFault& fault);
+
+    // Runs a notice so that nothing escapes into Qt's event loop.
+    template <typename Notice>
+    void runNotice(Notice&& notice);
+
+    WindowModel& model_;
+    std::array<QLineEdit*, fieldCount> textBoxes_{};
+    SectionPicker* picker_ = nullptr;
+    QLabel* timeStamp_ = nullptr;
+};
+
+}  // namespace tarrowin
