@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts an installed Tarrowin on a private virtual X display and checks from outside the program that
+# its main window was built: shown, with its caption, its fixed client size and an icon at 16, 32 and
+# 48 px. Stops the program and the display afterwards.
+# Usage: probe-window.sh PROGRAM
+set -euo pipefail
+
+program=$1
+caption='TarrowinV1.0'
+expected_size='547x375'
+work=$(mktemp -d)
+server_pid=''
+pid=''
+
+stop() {
+  if [ -n "$1" ]; then
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+  fi
+}
+cleanup() {
+  stop "$pid"
+  stop "$server_pid"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "window probe: $*" >&2
+  for log in server program; do
+    if [ -s "$work/$log.log" ]; then
+      echo "--- $log output ---" >&2
+      cat "$work/$log.log" >&2
+    fi
+  done
+  exit 1
+}
+
+# The server picks a free display number itself and writes it once it accepts connections, so probes
+# running side by side never race for the same display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
+server_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$server_pid" 2>/dev/null || fail "Xvfb did not start"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not report a display within 10 s"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+pid=$!
+
+# The window appears once Qt has connected and built the widgets; allow a slow machine some time.
+window_line=''
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its window"
+  window_line=$(xwininfo -root -tree | grep -F "\"$caption\"" | head -n 1 || true)
+  [ -n "$window_line" ] && break
+  sleep 0.2
+done
+[ -n "$window_line" ] || fail "no window captioned $caption appeared within 20 s"
+
+window_id=$(awk '{print $1}' <<<"$window_line")
+info=$(xwininfo -id "$window_id")
+map_state=$(awk -F': *' '/Map State/ {print $2}' <<<"$info")
+width=$(awk -F': *' '/^ *Width/ {print $2}' <<<"$info")
+height=$(awk -F': *' '/^ *Height/ {print $2}' <<<"$info")
+echo "window probe: $window_id \"$caption\" ${width}x${height} $map_state"
+[ "$map_state" = IsViewable ] || fail "window $window_id is not shown (map state $map_state)"
+[ "${width}x${height}" = "$expected_size" ] || fail "client area is ${width}x${height}, expected $expected_size"
+
+# _NET_WM_ICON lists every size the window's icon carries, e.g. "Icon (48 x 48):".
+icon_sizes=$(xprop -id "$window_id" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ' || true)
+echo "window probe: icon sizes: ${icon_sizes:-none}"
+for size in 16 32 48; do
+  grep -qF "Icon ($size x $size)" <<<"$icon_sizes" || fail "the window icon has no ${size}x${size} image"
+done
+
+kill -0 "$pid" 2>/dev/null || fail "the program ended while being probed"
