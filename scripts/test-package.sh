@@ -170,7 +170,7 @@ fi
 
 if command -v lintian >/dev/null; then
   step "lintian (advice only)"
-  lintian --no-tag-display-limit "$deb" || true
+  lintian --tag-display-limit 0 "$deb" || true
 fi
 
 step "all package checks passed"
