@@ -118,6 +118,12 @@ void WindowInteractionTest::typingWritesEachKeystrokeWithoutMovingTheCaret()
     QTest::keyClicks(box, QStringLiteral(".5"));
     QCOMPARE(fieldText(*session, Field::Text1), QStringLiteral("30.500"));
     QCOMPARE(box->cursorPosition(), 4);
+    // Undo and redo are edits too: the field follows the box.
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(box->text() != QStringLiteral("30.500"));
+    QCOMPARE(fieldText(*session, Field::Text1), box->text());
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(fieldText(*session, Field::Text1), box->text());
 
     // The read-only results take the focus but no typing.
     auto* result = control<QLineEdit>(*session, "Text6");
