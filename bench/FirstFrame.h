@@ -16,7 +16,7 @@ std::int64_t startOfRun(int argc, char** argv);
 // Shows the window if it is not shown yet and runs the event loop until the
 // window has painted its first frame, then prints "first-frame-ns N" (N
 // counted from `since`) and quits with status 0. A window that paints nothing
-// within ten seconds ends the run with status 3 instead.
+// within a minute ends the run with status 3 instead.
 int runUntilFirstFrame(QApplication& application, QWidget& window, std::int64_t since);
 
 }  // namespace tarrowin

@@ -6,7 +6,10 @@
 #     window, run alternately, offscreen and on a display: $DISPLAY if set,
 #     otherwise a private Xvfb server if one is installed.
 #
-#   scripts/bench.sh [--runs N] [--no-xvfb]
+#   - where valgrind is installed, the instructions each start-up program
+#     runs, counted by callgrind: unlike time, they do not depend on the load.
+#
+#   scripts/bench.sh [--runs N] [--no-xvfb] [--no-instructions]
 #
 # Builds what it needs into build/ (or $TARROWIN_BUILD_DIR), configuring it
 # first if scripts/test.sh has not; after the test command nothing is rebuilt.
@@ -16,11 +19,13 @@ cd "$(dirname "$0")/.."
 
 runs=101
 use_xvfb=1
+count_instructions=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --no-xvfb) use_xvfb=0; shift ;;
-    *) echo "usage: $0 [--runs N] [--no-xvfb]" >&2; exit 2 ;;
+    --no-instructions) count_instructions=0; shift ;;
+    *) echo "usage: $0 [--runs N] [--no-xvfb] [--no-instructions]" >&2; exit 2 ;;
   esac
 done
 
@@ -51,6 +56,24 @@ QT_QPA_PLATFORM=offscreen "$bin/tarrowin-bench-click" 2>/dev/null | tee -a "$log
 echo
 echo "== start-up, offscreen"
 "$bin/tarrowin-bench-startup" --runs "$runs" --platform offscreen | tee -a "$log"
+
+if [ "$count_instructions" -eq 1 ] && command -v valgrind >/dev/null; then
+  echo
+  echo "== start-up instructions, offscreen, from exec to exit (callgrind, one run each)"
+  instructions() {
+    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 \
+      | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+  }
+  tarrowin_ir="$(instructions "$bin/tarrowin-startup-probe")"
+  bare_ir="$(instructions "$bin/tarrowin-startup-bare")"
+  if [ -n "$tarrowin_ir" ] && [ -n "$bare_ir" ]; then
+    printf '  %-22s %12d\n  %-22s %12d\n' Tarrowin "$tarrowin_ir" "bare window" "$bare_ir"
+    awk -v a="$tarrowin_ir" -v b="$bare_ir" \
+      'BEGIN { printf "ratios Tarrowin/bare in instructions, offscreen: %.3f\n", a / b }' | tee -a "$log"
+  else
+    echo "  callgrind gave no count"
+  fi
+fi
 
 display_label=""
 if [ -n "${DISPLAY:-}" ]; then
