@@ -57,7 +57,7 @@ bool clickShowsWorkedExample(benchmark::State& state)
     }
     QTest::mouseClick(shownWindow->calculateButton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    if (shownWindow->message->text() != QString::fromUtf8(allSatisfiedMessage.data())
+    if (shownWindow->message->text() != QString::fromUtf8(allSatisfiedMessage.data(), qsizetype(allSatisfiedMessage.size()))
         || shownWindow->bendingStress->text() != QStringLiteral("67.89")) {
         state.SkipWithError("a click on Command1 does not show the worked example's results");
         return false;
