@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Starts an installed Tarrowin on a private virtual X display and checks from outside the program that
 # its main window was built: shown, with its caption, its fixed client size and an icon at 16, 32 and
-# 48 px. Stops the program and the display afterwards.
-# Usage: probe-window.sh PROGRAM
+# 48 px. Given the desktop entry, also checks that the window's class is the entry's StartupWMClass, by
+# which X11 desktops tie the window to its menu entry and icon. Stops the program and the display after.
+# Usage: probe-window.sh PROGRAM [DESKTOP_ENTRY]
 set -euo pipefail
 
 program=$1
+desktop_entry=${2:-}
 caption='TarrowinV1.0'
 expected_size='547x375'
 work=$(mktemp -d)
@@ -76,5 +78,14 @@ echo "window probe: icon sizes: ${icon_sizes:-none}"
 for size in 16 32 48; do
   grep -qF "Icon ($size x $size)" <<<"$icon_sizes" || fail "the window icon has no ${size}x${size} image"
 done
+
+if [ -n "$desktop_entry" ]; then
+  # WM_CLASS(STRING) = "instance", "Class"
+  window_class=$(xprop -id "$window_id" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+  entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+  echo "window probe: window class ${window_class:-none}, desktop entry's StartupWMClass ${entry_class:-none}"
+  [ -n "$entry_class" ] && [ "$window_class" = "$entry_class" ] ||
+    fail "window class '$window_class' does not match the desktop entry's StartupWMClass '$entry_class'"
+fi
 
 kill -0 "$pid" 2>/dev/null || fail "the program ended while being probed"

@@ -141,7 +141,7 @@ step "starting the unpacked program offscreen"
 run_offscreen "$program"
 
 step "starting the unpacked program on a virtual X display"
-"$source_dir/packaging/probe-window.sh" "$program" || fail "the window probe failed"
+"$source_dir/packaging/probe-window.sh" "$program" "$desktop" || fail "the window probe failed"
 
 # --- Install into the machine and remove again --------------------------------------------------
 if [ "$(id -u)" -ne 0 ]; then
@@ -154,7 +154,7 @@ else
   dpkg --install "$deb" || fail "dpkg could not install the package"
   [ "$(command -v tarrowin)" = /usr/bin/tarrowin ] || fail "tarrowin is not found on PATH after install"
   run_offscreen tarrowin
-  "$source_dir/packaging/probe-window.sh" /usr/bin/tarrowin || fail "the window probe of the installed program failed"
+  "$source_dir/packaging/probe-window.sh" /usr/bin/tarrowin /usr/share/applications/$app_id.desktop || fail "the window probe of the installed program failed"
 
   step "dpkg --purge tarrowin"
   dpkg --purge tarrowin || fail "dpkg could not remove the package"
