@@ -3,7 +3,6 @@
 # so fused multiply-add and fast-math are ruled out everywhere.
 add_library(tarrowin_options INTERFACE)
 target_compile_features(tarrowin_options INTERFACE cxx_std_20)
-set_target_properties(tarrowin_options PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
 if(MSVC)
   target_compile_options(tarrowin_options INTERFACE /W4 /utf-8 /fp:precise)
 else()
