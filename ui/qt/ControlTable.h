@@ -31,7 +31,7 @@ struct TwipRect {
 
 // One control of the window. Text boxes and the picker take their text at
 // start from the field of the same name, so `caption` is empty for them.
-struct ControlSpec {
+struct ControlEntry {
     const char* name;
     ControlKind kind;
     Container container;
@@ -45,7 +45,7 @@ struct ControlSpec {
 // Every control, in the order of creation: frames before their children,
 // and within each container the labels first, because a control created
 // later draws over its earlier siblings and labels lie beneath the rest.
-std::span<const ControlSpec> windowControls();
+std::span<const ControlEntry> windowControls();
 
 // The client area in twips.
 inline constexpr int clientWidthTwips = 8205;

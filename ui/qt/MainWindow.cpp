@@ -54,10 +54,10 @@ QStringList sectionDesignations()
     return designations;
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* container)
+QWidget* createControl(const ControlEntry& entry, QWidget* container)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(caption, container);
         // A frame hides whatever lies on the window beneath it.
@@ -73,13 +73,13 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(container);
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setReadOnly(spec.marks & ReadOnly);
-        box->setAlignment((spec.marks & Centred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        box->setReadOnly(entry.marks & ReadOnly);
+        box->setAlignment((entry.marks & Centred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         return box;
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(caption, container);
-        option->setChecked(spec.marks & Selected);
+        option->setChecked(entry.marks & Selected);
         return option;
     }
     case ControlKind::ComboBox:
@@ -100,9 +100,9 @@ Container frameNamed(std::string_view name)
     return name == "Frame1" ? Container::Frame1 : name == "Frame2" ? Container::Frame2 : Container::Frame3;
 }
 
-bool takesFocus(const ControlSpec& spec)
+bool takesFocus(const ControlEntry& entry)
 {
-    return spec.kind != ControlKind::Frame && spec.kind != ControlKind::Label;
+    return entry.kind != ControlKind::Frame && entry.kind != ControlKind::Label;
 }
 
 }  // namespace
@@ -130,22 +130,22 @@ void MainWindow::buildControls()
     std::map<Container, QWidget*> containers{{Container::Window, this}};
     std::vector<std::pair<int, QWidget*>> focusCycle;
 
-    for (const ControlSpec& spec : windowControls()) {
-        QWidget* control = createControl(spec, containers.at(spec.container));
-        const QString name = QString::fromLatin1(spec.name);
+    for (const ControlEntry& entry : windowControls()) {
+        QWidget* control = createControl(entry, containers.at(entry.container));
+        const QString name = QString::fromLatin1(entry.name);
         control->setObjectName(name);
-        control->setGeometry(pixelRect(spec.twips));
-        if (*spec.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        control->setEnabled(!(spec.marks & Disabled));
-        control->setVisible(!(spec.marks & Hidden));
+        control->setGeometry(pixelRect(entry.twips));
+        if (*entry.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+        control->setEnabled(!(entry.marks & Disabled));
+        control->setVisible(!(entry.marks & Hidden));
 
-        if (spec.kind == ControlKind::Frame)
-            containers[frameNamed(spec.name)] = control;
-        if (takesFocus(spec))
-            focusCycle.emplace_back(spec.tabIndex, control);
+        if (entry.kind == ControlKind::Frame)
+            containers[frameNamed(entry.name)] = control;
+        if (takesFocus(entry))
+            focusCycle.emplace_back(entry.tabIndex, control);
 
-        if (const auto field = fieldFromName(spec.name)) {
+        if (const auto field = fieldFromName(entry.name)) {
             if (auto* box = qobject_cast<QLineEdit*>(control))
                 textBoxes_[static_cast<std::size_t>(*field)] = box;
             else if (auto* picker = qobject_cast<SectionPicker*>(control))
