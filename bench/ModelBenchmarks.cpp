@@ -29,19 +29,7 @@ constexpr std::array<Field, 10> inputFields = {Field::Text1,  Field::Text2,  Fie
 StringerInputs inputsAtStart()
 {
     const FieldSheet sheet;
-    const auto read = [&sheet](Field field) { return parseLeadingNumber(sheet.text(field)); };
-    StringerInputs inputs;
-    inputs.horizontalLength = read(Field::Text1);
-    inputs.verticalHeight = read(Field::Text2);
-    inputs.flightWidth = read(Field::Text3);
-    inputs.deadLoad = read(Field::Text4);
-    inputs.liveLoad = read(Field::Text5);
-    inputs.ix = read(Field::Text15);
-    inputs.wx = read(Field::Text16);
-    inputs.tw = read(Field::Text17);
-    inputs.sx = read(Field::Text18);
-    inputs.mass = read(Field::Text19);
-    return inputs;
+    return readStringerInputs(sheet);
 }
 
 class NoonClock final : public Clock {

@@ -6,12 +6,8 @@
 
 namespace tarrowin {
 
-std::optional<ArithmeticFault> runCheckComputation(FieldSheet& sheet)
+StringerInputs readStringerInputs(const FieldSheet& sheet)
 {
-    for (Field field : {Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11,
-                        Field::Text12})
-        sheet.write(field, "");
-
     const auto read = [&sheet](Field field) { return parseLeadingNumber(sheet.text(field)); };
     StringerInputs inputs;
     inputs.horizontalLength = read(Field::Text1);
@@ -24,6 +20,16 @@ std::optional<ArithmeticFault> runCheckComputation(FieldSheet& sheet)
     inputs.tw = read(Field::Text17);
     inputs.sx = read(Field::Text18);
     inputs.mass = read(Field::Text19);
+    return inputs;
+}
+
+std::optional<ArithmeticFault> runCheckComputation(FieldSheet& sheet)
+{
+    for (Field field : {Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11,
+                        Field::Text12})
+        sheet.write(field, "");
+
+    const StringerInputs inputs = readStringerInputs(sheet);
 
     // The arithmetic never looks at the sheet, so computing everything first
     // and then writing each result only if its quantity was completed leaves

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "check/ArithmeticFault.h"
+#include "check/StringerCalculation.h"
 
 #include <optional>
 
 namespace tarrowin {
 
 class FieldSheet;
+
+// Reads the geometry Text1 to Text5 and the section Text15 to Text19, each
+// once and in that order, by the leading-number parse.
+StringerInputs readStringerInputs(const FieldSheet& sheet);
 
 // The calculate action: blanks the results, verdicts and message, reads the
 // geometry, loads and section from the sheet, and writes the allowable
