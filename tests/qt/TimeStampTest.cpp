@@ -29,6 +29,8 @@ void TimeStampTest::zoneLeavesTheTimePattern_data()
     QTest::newRow("zone glued on") << "tHH:mm:ss" << "HH:mm:ss";
     QTest::newRow("t inside quotes stays") << "H'h'mm 'et' ss t" << "H'h'mm 'et' ss";
     QTest::newRow("no zone") << "HH:mm:ss" << "HH:mm:ss";
+    QTest::newRow("blank before a quote stays") << "HH:mm 'Uhr' t" << "HH:mm 'Uhr'";
+    QTest::newRow("unclosed quote is plain text") << "HH:mm:ss 'x t" << "HH:mm:ss 'x";
 }
 
 void TimeStampTest::zoneLeavesTheTimePattern()

@@ -1,7 +1,6 @@
 #include "ui/qt/QtDateTime.h"
 
 #include <QDateTime>
-#include <QRegularExpression>
 
 namespace tarrowin {
 
@@ -15,22 +14,38 @@ LocalDateTime QtClock::now() const
 
 QString timePatternWithoutZone(const QString& pattern)
 {
-    // The zone is one run of 't'/'tt'/'ttt'/'tttt' outside quotes, together
-    // with the blanks that set it apart. Quoted literals pass untouched.
-    static const QRegularExpression zone(QStringLiteral("('[^']*')|\\s*t+\\s*"));
+    // The zone is one run of 't' outside quotes, together with the blanks
+    // that set it apart; a blank stays where it stood between two parts.
+    // Quoted literals pass untouched. A plain scan: this runs at start-up,
+    // where a regular expression engine costs more than it is worth.
     QString result;
-    qsizetype copiedUpTo = 0;
-    for (auto it = zone.globalMatch(pattern); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        if (match.capturedLength(1) > 0)
+    const qsizetype size = pattern.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (pattern[i] == QLatin1Char('\'')) {
+            const qsizetype closing = pattern.indexOf(QLatin1Char('\''), i + 1);
+            if (closing >= 0) {
+                result += pattern.mid(i, closing - i + 1);
+                i = closing + 1;
+                continue;
+            }
+        }
+        qsizetype end = i;
+        while (end < size && pattern[end].isSpace())
+            ++end;
+        if (end < size && pattern[end] == QLatin1Char('t')) {
+            while (end < size && pattern[end] == QLatin1Char('t'))
+                ++end;
+            while (end < size && pattern[end].isSpace())
+                ++end;
+            if (i > 0 && end < size)
+                result += QLatin1Char(' ');
+            i = end;
             continue;
-        result += pattern.mid(copiedUpTo, match.capturedStart() - copiedUpTo);
-        const bool between = match.capturedStart() > 0 && match.capturedEnd() < pattern.size();
-        if (between)
-            result += QLatin1Char(' ');
-        copiedUpTo = match.capturedEnd();
+        }
+        result += pattern[i];
+        ++i;
     }
-    result += pattern.mid(copiedUpTo);
     return result;
 }
 
