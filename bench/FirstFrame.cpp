@@ -1,4 +1,5 @@
 #include "bench/FirstFrame.h"
+#include "bench/MonotonicClock.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -13,13 +14,6 @@
 
 namespace tarrowin {
 namespace {
-
-std::int64_t monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
 
 // Sees the first paint event of the window itself. The window is painted
 // before its children, and all of them are painted and flushed to the screen

@@ -1,4 +1,5 @@
 #include "bench/ProbeRun.h"
+#include "bench/MonotonicClock.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -11,13 +12,6 @@
 
 namespace tarrowin {
 namespace {
-
-std::int64_t monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
 
 std::string readAll(int descriptor)
 {
