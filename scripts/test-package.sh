@@ -73,6 +73,7 @@ expected_files=(
   ./usr/share/icons/hicolor/32x32/apps/$app_id.png
   ./usr/share/icons/hicolor/48x48/apps/$app_id.png
   ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+  ./usr/share/doc/tarrowin/window-font-licence.txt
 )
 dpkg-deb --contents "$deb" | tee "$scratch/contents.txt"
 awk '{print $NF}' "$scratch/contents.txt" | grep -v '/$' | sort >"$scratch/files.txt"

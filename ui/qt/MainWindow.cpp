@@ -5,9 +5,11 @@
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/SectionPicker.h"
+#include "ui/qt/WindowFont.h"
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,23 +28,16 @@ namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// The window's one font: a face that carries Simplified Chinese on each
-// platform, at 9 points on a 96 dpi screen.
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
-                      QStringLiteral("PingFang SC"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Source Han Sans SC")});
-    font.setPixelSize(12);
-    return font;
-}
-
+// Naming the format, and not letting the reader guess it, keeps every image
+// plugin from being loaded only to be asked whether it reads PNG.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/tarrowin-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48}) {
+        QImageReader reader(QStringLiteral(":/icons/tarrowin-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
