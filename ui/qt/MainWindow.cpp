@@ -4,6 +4,7 @@
 #include "ui/model/FaultMessage.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
+#include "ui/qt/GroupFrameStyle.h"
 #include "ui/qt/SectionPicker.h"
 #include "ui/qt/WindowFont.h"
 
@@ -49,12 +50,14 @@ QStringList sectionDesignations()
     return designations;
 }
 
-QWidget* createControl(const ControlEntry& entry, QWidget* container)
+QWidget* createControl(const ControlEntry& entry, QWidget* container, QStyle* frameStyle)
 {
     const QString caption = QString::fromUtf8(entry.caption);
     switch (entry.kind) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(caption, container);
+        if (frameStyle)
+            frame->setStyle(frameStyle);
         // A frame hides whatever lies on the window beneath it.
         frame->setAutoFillBackground(true);
         return frame;
@@ -123,10 +126,11 @@ MainWindow::~MainWindow() { model_.sheet().setObserver(nullptr); }
 void MainWindow::buildControls()
 {
     std::map<Container, QWidget*> containers{{Container::Window, this}};
+    QStyle* frameStyle = GroupFrameStyle::forFrames();
     std::vector<std::pair<int, QWidget*>> focusCycle;
 
     for (const ControlEntry& entry : windowControls()) {
-        QWidget* control = createControl(entry, containers.at(entry.container));
+        QWidget* control = createControl(entry, containers.at(entry.container), frameStyle);
         const QString name = QString::fromLatin1(entry.name);
         control->setObjectName(name);
         control->setGeometry(pixelRect(entry.twips));
