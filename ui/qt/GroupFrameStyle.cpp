@@ -17,12 +17,29 @@ constexpr auto fusionName = "fusion";
 // no caption, and this much below the caption when it has one.
 constexpr int outlineTopMargin = 3;
 
-// The shades of Fusion's outline: a grey line, a fainter line just inside it,
-// and a faint shadow on the surface within.
-const QColor outlineColour(117, 117, 117, 46);
+// The shades of Fusion's outline, each blended onto the surface beneath: a
+// grey line with softened corners, a fainter line just inside it, and a faint
+// shadow on the surface within.
+const QColor lineColour(117, 117, 117, 50);
+const QColor cornerColour(39, 39, 39, 13);
 const QColor innerLineColour(0, 0, 0, 4);
+const QColor innerCornerColour(90, 90, 90, 28);
 const QColor insideColour(0, 0, 0, 3);
-constexpr qreal cornerRadius = 2.0;
+
+// The one-pixel ring just inside the edge of `box`, without its corners.
+void fillRing(QPainter& painter, const QRect& box, const QColor& colour)
+{
+    painter.fillRect(QRect(box.left() + 1, box.top(), box.width() - 2, 1), colour);
+    painter.fillRect(QRect(box.left() + 1, box.bottom(), box.width() - 2, 1), colour);
+    painter.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), colour);
+    painter.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), colour);
+}
+
+void fillCorners(QPainter& painter, const QRect& box, const QColor& colour)
+{
+    for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+        painter.fillRect(QRect(corner, QSize(1, 1)), colour);
+}
 
 }  // namespace
 
@@ -43,16 +60,16 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
                   : 0;
     const QRect outline = option->rect.adjusted(1, captionHeight + outlineTopMargin + 1, 0, 0);
 
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(outlineColour);
-    painter->setBrush(insideColour);
-    // Half a pixel in, so that the one-pixel line falls on whole pixels.
-    painter->drawRoundedRect(QRectF(outline).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
-    painter->setPen(innerLineColour);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(outline).adjusted(1.5, 1.5, -1.5, -1.5), cornerRadius - 1, cornerRadius - 1);
-    painter->restore();
+    // Plain rectangles: an antialiased rounded outline would cost the painter
+    // more than the picture did.
+    if (outline.width() < 4 || outline.height() < 4)
+        return;
+    fillRing(*painter, outline, lineColour);
+    fillCorners(*painter, outline, cornerColour);
+    const QRect inside = outline.adjusted(1, 1, -1, -1);
+    painter->fillRect(inside, insideColour);
+    fillRing(*painter, inside, innerLineColour);
+    fillCorners(*painter, inside, innerCornerColour);
 }
 
 QStyle* GroupFrameStyle::forFrames()
