@@ -54,7 +54,7 @@ function(tarrowin_window_font)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT" "SOURCES")
   tarrowin_find_window_font_source(font_file font_index)
   tarrowin_find_font_python(python)
-  set(script ${PROJECT_SOURCE_DIR}/ui/qt/font/make_window_font.py)
+  set(script ${PROJECT_SOURCE_DIR}/ui/qt/generate/make_window_font.py)
   add_custom_command(
     OUTPUT ${arg_OUTPUT}
     COMMAND ${python} ${script} ${font_file} ${font_index} ${arg_OUTPUT} ${arg_SOURCES}

@@ -332,6 +332,12 @@ void WindowLayoutTest::iconHasThreeTransparentSizes()
         // The rounded square leaves its corners clear; its middle is opaque.
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(side / 2, side - 3)), 255);
+        // Pixel for pixel the icon file that the package installs, as Qt reads it.
+        const QString file = QStringLiteral(TARROWIN_ICON_DIR "/tarrowin-%1.png").arg(side);
+        const QImage installed(file);
+        QVERIFY2(!installed.isNull(), qPrintable(file));
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
 

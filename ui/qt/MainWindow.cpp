@@ -8,9 +8,11 @@
 #include "ui/qt/SectionPicker.h"
 #include "ui/qt/WindowFont.h"
 
+#include "IconPixels.h"  // written at build time
+
 #include <QGroupBox>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,15 +31,14 @@ namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Naming the format, and not letting the reader guess it, keeps every image
-// plugin from being loaded only to be asked whether it reads PNG.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48}) {
-        QImageReader reader(QStringLiteral(":/icons/tarrowin-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconImage& image : programIconImages) {
+        // The words are 0xAARRGGBB, which is how QImage keeps ARGB32 pixels.
+        const QImage pixels(reinterpret_cast<const uchar*>(image.pixels), image.side, image.side,
+                            QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(pixels));
     }
     return icon;
 }
