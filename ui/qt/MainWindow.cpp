@@ -10,6 +10,7 @@
 
 #include "IconPixels.h"  // written at build time
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -111,6 +112,10 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent) : QWidget(parent), m
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("TarrowinV1.0"));
     setWindowIcon(programIcon());
+    // The application's font too: a line edit lays out its text in the
+    // application's font before its own font reaches it, and the first one
+    // would load a second face just for that.
+    QApplication::setFont(windowFont());
     setFont(windowFont());
     setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
 
