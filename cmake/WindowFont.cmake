@@ -1,8 +1,9 @@
 # The face the window carries is cut at build time from the system's
 # Simplified Chinese face (fonts-noto-cjk on Debian) by a fontTools script.
 #
-# tarrowin_window_font(OUTPUT <file> SOURCES <file>...) adds the command that
-# writes <file> from every non-ASCII character in the SOURCES.
+# tarrowin_find_font_python(<var>) finds a Python 3 that has fontTools;
+# tarrowin_window_font(PYTHON <python> OUTPUT <file> SOURCES <file>...) adds
+# the command that writes <file> from every non-ASCII character in the SOURCES.
 
 set(TARROWIN_WINDOW_FONT_SOURCE "" CACHE FILEPATH
   "Font file holding Noto Sans CJK SC (empty: ask fontconfig)")
@@ -51,13 +52,12 @@ function(tarrowin_find_font_python out)
 endfunction()
 
 function(tarrowin_window_font)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT" "SOURCES")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "PYTHON;OUTPUT" "SOURCES")
   tarrowin_find_window_font_source(font_file font_index)
-  tarrowin_find_font_python(python)
   set(script ${PROJECT_SOURCE_DIR}/ui/qt/generate/make_window_font.py)
   add_custom_command(
     OUTPUT ${arg_OUTPUT}
-    COMMAND ${python} ${script} ${font_file} ${font_index} ${arg_OUTPUT} ${arg_SOURCES}
+    COMMAND ${arg_PYTHON} ${script} ${font_file} ${font_index} ${arg_OUTPUT} ${arg_SOURCES}
     DEPENDS ${script} ${font_file} ${arg_SOURCES}
     COMMENT "Cutting the window's face from ${font_file}"
     VERBATIM)

@@ -8,9 +8,9 @@ namespace tarrowin {
 //
 // Fusion draws that outline from a picture it reads when the first frame is
 // painted, without naming the picture's format; Qt then loads every image
-// plugin to ask whether it reads PNG, which costs a window with three frames
-// a tenth of its start-up. The outline drawn here has the same place, corners
-// and shades.
+// plugin (and libjpeg) only to ask whether it reads PNG, about 2 M
+// instructions of start-up. The outline drawn here has the same place,
+// corners and shades.
 class GroupFrameStyle final : public QProxyStyle {
 public:
     GroupFrameStyle();

@@ -115,8 +115,9 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent) : QWidget(parent), m
     // The application's font too: a line edit lays out its text in the
     // application's font before its own font reaches it, and the first one
     // would load a second face just for that.
-    QApplication::setFont(windowFont());
-    setFont(windowFont());
+    const QFont font = windowFont();
+    QApplication::setFont(font);
+    setFont(font);
     setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
 
     buildControls();
