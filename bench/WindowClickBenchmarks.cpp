@@ -3,7 +3,7 @@
 // repainted frame. The window is built by the same session the program runs.
 
 #include "bench/MedianReporter.h"
-#include "check/Verdicts.h"
+#include "check/Verdict.h"
 #include "ui/qt/WindowSession.h"
 
 #include <QApplication>
@@ -57,7 +57,8 @@ bool clickShowsWorkedExample(benchmark::State& state)
     }
     QTest::mouseClick(shownWindow->calculateButton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    if (shownWindow->message->text() != QString::fromUtf8(allSatisfiedMessage.data(), qsizetype(allSatisfiedMessage.size()))
+    if (shownWindow->message->text()
+            != QString::fromUtf8(overallMessage(true).text.data(), qsizetype(overallMessage(true).text.size()))
         || shownWindow->bendingStress->text() != QStringLiteral("67.89")) {
         state.SkipWithError("a click on Command1 does not show the worked example's results");
         return false;

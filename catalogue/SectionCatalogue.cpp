@@ -33,21 +33,40 @@ constexpr std::array<Section, sectionCount> sections = {{
 
 const std::array<Section, sectionCount>& sectionCatalogue() { return sections; }
 
+const std::array<PropertyText, 5>& propertyTexts(const Section& section)
+{
+    // Formatted once: the catalogue is constant, and a survey asks for every row.
+    static const std::array<std::array<PropertyText, 5>, sectionCount> texts = [] {
+        std::array<std::array<PropertyText, 5>, sectionCount> all;
+        for (std::size_t i = 0; i < sectionCount; ++i) {
+            const Section& row = sections[i];
+            all[i] = {{
+                {Field::SecondMomentOfArea, integerText(row.ix)},
+                {Field::SectionModulus, integerText(row.wx)},
+                {Field::WebThickness, generalNumberText(row.tw)},
+                {Field::FirstMomentOfArea, integerText(row.sx)},
+                {Field::SectionMass, generalNumberText(row.mass)},
+            }};
+        }
+        return all;
+    }();
+    return texts[static_cast<std::size_t>(&section - sections.data())];
+}
+
+const Section* findSection(std::string_view designation)
+{
+    for (const Section& section : sections)
+        if (section.designation == designation)
+            return &section;
+    return nullptr;
+}
+
 void lookUpSection(FieldSheet& sheet)
 {
-    const std::string designation = sheet.text(Field::Combo1);
-    for (const Section& section : sections) {
-        if (section.designation != designation)
-            continue;
-        // Whole values as integer text; the fractional ones (and the whole
-        // thicknesses and masses, which format without a point) as numbers.
-        sheet.write(Field::Text15, integerText(section.ix));
-        sheet.write(Field::Text16, integerText(section.wx));
-        sheet.write(Field::Text17, generalNumberText(section.tw));
-        sheet.write(Field::Text18, integerText(section.sx));
-        sheet.write(Field::Text19, generalNumberText(section.mass));
-        return;
-    }
+    const std::string designation = sheet.text(Field::SectionDesignation);
+    if (const Section* section = findSection(designation))
+        for (const PropertyText& property : propertyTexts(*section))
+            sheet.write(property.field, property.text);
 }
 
 }  // namespace tarrowin

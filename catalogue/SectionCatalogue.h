@@ -1,7 +1,10 @@
 #pragma once
 
+#include "sheet/Field.h"
+
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tarrowin {
@@ -22,6 +25,21 @@ inline constexpr std::size_t sectionCount = 19;
 
 // The catalogue in list order, which is also the order of the picker.
 const std::array<Section, sectionCount>& sectionCatalogue();
+
+// One property of a section as the lookup writes it into its field.
+struct PropertyText {
+    Field field;
+    std::string text;
+};
+
+// The five property texts of a catalogue row, in the order the lookup writes
+// them: Ix, Wx, tw, Sx, mass. Whole values are integer text, the thickness
+// and the mass are in the general number form ("6.5", "23", "30.62").
+const std::array<PropertyText, 5>& propertyTexts(const Section& section);
+
+// The row whose designation equals the text exactly (byte for byte, no
+// trimming, case-sensitive), or nullptr.
+const Section* findSection(std::string_view designation);
 
 // The section lookup: the row whose designation equals the text of Combo1
 // exactly (byte for byte, no trimming, case-sensitive) has its five properties

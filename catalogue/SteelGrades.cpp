@@ -3,18 +3,31 @@
 #include "sheet/FieldSheet.h"
 
 namespace tarrowin {
+namespace {
 
-// The strengths are kept and written as text; no number is converted.
-void selectGradeQ235B(FieldSheet& sheet)
+constexpr std::array<SteelGrade, 2> grades = {{
+    {Grade::Q235B, "Q235B", "215", "125"},
+    {Grade::Q355B, "Q355B", "305", "175"},
+}};
+
+}  // namespace
+
+const std::array<SteelGrade, 2>& steelGrades() { return grades; }
+
+const SteelGrade& steelGrade(Grade grade) { return grades[grade == Grade::Q235B ? 0 : 1]; }
+
+std::optional<Grade> gradeNamed(std::string_view name)
 {
-    sheet.write(Field::Text20, "215");
-    sheet.write(Field::Text21, "125");
+    for (const SteelGrade& grade : grades)
+        if (grade.name == name)
+            return grade.grade;
+    return std::nullopt;
 }
 
-void selectGradeQ355B(FieldSheet& sheet)
+void selectGrade(FieldSheet& sheet, Grade grade)
 {
-    sheet.write(Field::Text20, "305");
-    sheet.write(Field::Text21, "175");
+    sheet.write(Field::DesignStrength, steelGrade(grade).designStrength);
+    sheet.write(Field::DesignShearStrength, steelGrade(grade).designShearStrength);
 }
 
 }  // namespace tarrowin

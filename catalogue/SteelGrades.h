@@ -1,12 +1,33 @@
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string_view>
+
 namespace tarrowin {
 
 class FieldSheet;
 
-// Q235B: f 215 and fv 125 N/mm2 into Text20, then Text21.
-void selectGradeQ235B(FieldSheet& sheet);
-// Q355B: f 305 and fv 175 N/mm2 into Text20, then Text21.
-void selectGradeQ355B(FieldSheet& sheet);
+enum class Grade { Q235B, Q355B };
+
+// A steel grade and its design strengths in N/mm2, kept as the texts the
+// strength fields are given: no number is converted.
+struct SteelGrade {
+    Grade grade;
+    std::string_view name;                 // the option's caption
+    std::string_view designStrength;       // f
+    std::string_view designShearStrength;  // fv
+};
+
+// The two grades, in the order of their options.
+const std::array<SteelGrade, 2>& steelGrades();
+
+const SteelGrade& steelGrade(Grade grade);
+
+// The grade of that exact name ("Q235B"), or none.
+std::optional<Grade> gradeNamed(std::string_view name);
+
+// Writes the grade's design strength, then its design shear strength.
+void selectGrade(FieldSheet& sheet, Grade grade);
 
 }  // namespace tarrowin

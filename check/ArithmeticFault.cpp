@@ -1,5 +1,7 @@
 #include "check/ArithmeticFault.h"
 
+#include "check/Checks.h"
+
 namespace tarrowin {
 
 std::string_view faultKindName(FaultKind kind)
@@ -9,6 +11,8 @@ std::string_view faultKindName(FaultKind kind)
 
 std::string_view quantityDescription(Quantity quantity)
 {
+    if (const Check* check = checkOf(quantity))
+        return check->englishName;
     switch (quantity) {
     case Quantity::InputGeometry: return "reading the flight geometry";
     case Quantity::InputLoads: return "reading the loads and the section";
@@ -17,9 +21,7 @@ std::string_view quantityDescription(Quantity quantity)
     case Quantity::AllowableDeflection: return "allowable deflection";
     case Quantity::BendingMoment: return "bending moment M";
     case Quantity::ShearForce: return "shear force V";
-    case Quantity::BendingStress: return "bending stress";
-    case Quantity::ShearStress: return "shear stress";
-    case Quantity::Deflection: return "deflection";
+    default: break;
     }
     return "calculation";
 }

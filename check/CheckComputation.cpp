@@ -1,54 +1,50 @@
 #include "check/CheckComputation.h"
 
-#include "check/StringerCalculation.h"
+#include "check/Checks.h"
 #include "sheet/FieldSheet.h"
 #include "sheet/NumberText.h"
 
 namespace tarrowin {
 
-StringerInputs readStringerInputs(const FieldSheet& sheet)
+StringerInputs readStringerInputs(const FieldTexts& texts)
 {
-    const auto read = [&sheet](Field field) { return parseLeadingNumber(sheet.text(field)); };
+    const auto read = [&texts](Field field) { return parseLeadingNumber(texts[field]); };
     StringerInputs inputs;
-    inputs.horizontalLength = read(Field::Text1);
-    inputs.verticalHeight = read(Field::Text2);
-    inputs.flightWidth = read(Field::Text3);
-    inputs.deadLoad = read(Field::Text4);
-    inputs.liveLoad = read(Field::Text5);
-    inputs.ix = read(Field::Text15);
-    inputs.wx = read(Field::Text16);
-    inputs.tw = read(Field::Text17);
-    inputs.sx = read(Field::Text18);
-    inputs.mass = read(Field::Text19);
+    inputs.horizontalLength = read(Field::HorizontalLength);
+    inputs.verticalHeight = read(Field::VerticalHeight);
+    inputs.flightWidth = read(Field::FlightWidth);
+    inputs.deadLoad = read(Field::DeadLoad);
+    inputs.liveLoad = read(Field::LiveLoad);
+    inputs.secondMomentOfArea = read(Field::SecondMomentOfArea);
+    inputs.sectionModulus = read(Field::SectionModulus);
+    inputs.webThickness = read(Field::WebThickness);
+    inputs.firstMomentOfArea = read(Field::FirstMomentOfArea);
+    inputs.sectionMass = read(Field::SectionMass);
     return inputs;
+}
+
+void blankJudgedResults(FieldSheet& sheet)
+{
+    for (const Check& check : checks)
+        sheet.write(check.demandField(), "");
+    for (const Check& check : checks)
+        sheet.write(check.verdict, "");
+    sheet.write(Field::OverallMessage, "");
 }
 
 std::optional<ArithmeticFault> runCheckComputation(FieldSheet& sheet)
 {
-    for (Field field : {Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11,
-                        Field::Text12})
-        sheet.write(field, "");
-
-    const StringerInputs inputs = readStringerInputs(sheet);
+    blankJudgedResults(sheet);
 
     // The arithmetic never looks at the sheet, so computing everything first
     // and then writing each result only if its quantity was completed leaves
     // the sheet exactly as a run that stopped at the faulting operation.
-    const StringerOutcome outcome = calculateStringer(inputs);
-    const StringerValues& v = outcome.values;
-    const auto writeIfCompleted = [&](Quantity quantity, Field field, std::string text) {
-        if (!completed(outcome, quantity))
-            return false;
-        sheet.write(field, text);
-        return true;
-    };
-
-    writeIfCompleted(Quantity::AllowableDeflection, Field::Text22, generalNumberText(v.allowableDeflection))
-        && writeIfCompleted(Quantity::BendingMoment, Field::Text13, generalNumberText(v.moment))
-        && writeIfCompleted(Quantity::ShearForce, Field::Text14, generalNumberText(v.shearForce))
-        && writeIfCompleted(Quantity::BendingStress, Field::Text6, twoDecimalText(v.bendingStress))
-        && writeIfCompleted(Quantity::ShearStress, Field::Text7, twoDecimalText(v.shearStress))
-        && writeIfCompleted(Quantity::Deflection, Field::Text8, twoDecimalText(v.deflection));
+    const StringerOutcome outcome = calculateStringer(readStringerInputs(sheet.texts()));
+    for (const Result& result : results) {
+        if (!completed(outcome, result.quantity))
+            break;
+        sheet.write(result.field, resultText(result, outcome.values));
+    }
     return outcome.fault;
 }
 

@@ -8,17 +8,23 @@
 namespace tarrowin {
 
 class FieldSheet;
+class FieldTexts;
 
-// Reads the geometry Text1 to Text5 and the section Text15 to Text19, each
+// Reads the flight's geometry and loads, then the section's properties, each
 // once and in that order, by the leading-number parse.
-StringerInputs readStringerInputs(const FieldSheet& sheet);
+StringerInputs readStringerInputs(const FieldTexts& texts);
 
-// The calculate action: blanks the results, verdicts and message, reads the
-// geometry, loads and section from the sheet, and writes the allowable
-// deflection, moment and shear force unrounded, then the bending stress, shear
-// stress and deflection rounded to two decimals. The verdicts run inside those
-// last three writes through the sheet's change listeners. At a fault the run
-// stops where it stands and the fault is returned.
+// Empties what a calculation shows: each judged result, each verdict word,
+// then the overall message. Emptying a result that held text runs its verdict
+// step in between; the later blanks wipe those words again, and the message's
+// colour stays as the last verdict step left it.
+void blankJudgedResults(FieldSheet& sheet);
+
+// The calculate action: blanks the judged results, reads the inputs from the
+// sheet, and writes every result in order, the judged ones rounded to two
+// decimals. The verdicts run inside those writes through the sheet's change
+// listeners. At a fault the run stops where it stands and the fault is
+// returned.
 std::optional<ArithmeticFault> runCheckComputation(FieldSheet& sheet);
 
 }  // namespace tarrowin

@@ -26,11 +26,11 @@ void compute(const StringerInputs& in, StringerValues& v)
     m.computing(Quantity::InputLoads);
     const double gk = read(m, in.deadLoad);
     const double qk = read(m, in.liveLoad);
-    const double Ix = read(m, in.ix);
-    const double Wx = read(m, in.wx);
-    const double tw = read(m, in.tw);
-    const double Sx = read(m, in.sx);
-    const double mass = read(m, in.mass);
+    const double Ix = read(m, in.secondMomentOfArea);
+    const double Wx = read(m, in.sectionModulus);
+    const double tw = read(m, in.webThickness);
+    const double Sx = read(m, in.firstMomentOfArea);
+    const double mass = read(m, in.sectionMass);
     v.g = m.multiply(mass, 0.01);  // 10 N per kg, per mm
 
     // q = (((a × 1.3) × gk) / 1000 + g × 1.3) + ((a × 1.5) × qk) / 1000

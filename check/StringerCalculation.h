@@ -9,16 +9,16 @@ namespace tarrowin {
 
 // The inputs as the leading-number parse read them, in reading order.
 struct StringerInputs {
-    ParsedNumber horizontalLength;  // L, mm
-    ParsedNumber verticalHeight;    // H, mm
-    ParsedNumber flightWidth;       // B, mm
-    ParsedNumber deadLoad;          // gk, kN/m2
-    ParsedNumber liveLoad;          // qk, kN/m2
-    ParsedNumber ix;                // second moment of area, mm4
-    ParsedNumber wx;                // elastic section modulus, mm3
-    ParsedNumber tw;                // web thickness, mm
-    ParsedNumber sx;                // first moment of area of the half section, mm3
-    ParsedNumber mass;              // kg/m
+    ParsedNumber horizontalLength;    // L, mm
+    ParsedNumber verticalHeight;      // H, mm
+    ParsedNumber flightWidth;         // B, mm
+    ParsedNumber deadLoad;            // gk, kN/m2
+    ParsedNumber liveLoad;            // qk, kN/m2
+    ParsedNumber secondMomentOfArea;  // Ix, mm4
+    ParsedNumber sectionModulus;      // Wx, elastic, mm3
+    ParsedNumber webThickness;        // tw, mm
+    ParsedNumber firstMomentOfArea;   // Sx, of the half section, mm3
+    ParsedNumber sectionMass;         // kg/m
 };
 
 // Every working value of one run. Values after a fault are left at zero.

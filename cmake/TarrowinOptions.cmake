@@ -19,3 +19,22 @@ if(TARROWIN_SANITIZE)
     -fsanitize=${TARROWIN_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(tarrowin_options INTERFACE -fsanitize=${TARROWIN_SANITIZE})
 endif()
+
+# tarrowin_expose_headers(<target> <folder>) lets the target and whatever
+# links it include the folder's headers as "<folder>/Name.h", and nothing
+# else of the source tree: each library sees only the headers of what it
+# links, so an include against the direction of the layers fails to build.
+function(tarrowin_expose_headers target folder)
+  set(root ${PROJECT_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${root}/${folder})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_include_directories(${target} PRIVATE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()

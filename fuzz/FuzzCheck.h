@@ -9,7 +9,7 @@ namespace tarrowin::fuzz {
 // A property that must hold for every input. Unlike assert it stays on in
 // optimised builds, and it names the broken property before libFuzzer saves
 // the input that broke it.
-inline void require(bool holds, std::string_view property, std::string_view detail = {})
+inline void require(bool holds, std::string_view property, std::string_view detail = "")
 {
     if (holds)
         return;

@@ -3,6 +3,8 @@
 namespace tarrowin {
 namespace {
 
+// The boundary's name table: each field by the control that shows it, in
+// the order of the enumerators.
 constexpr std::array<std::string_view, fieldCount> names = {
     "Combo1", "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
     "Text8",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15",

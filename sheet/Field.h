@@ -6,14 +6,35 @@
 
 namespace tarrowin {
 
-// A field is named by the control that shows it. The enumerators are in the
-// order the sheet is listed: the picker, the text boxes, the time stamp line.
+// One named text of the sheet. Inside the system a field is called by what
+// it holds; the control that shows it (Text1, Combo1, Label19) is its name at
+// the boundary, in the name table below. The enumerators are in the order the
+// sheet is listed: the picker, the text boxes Text1 to Text22, the time stamp.
 enum class Field {
-    Combo1,
-    Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
-    Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21,
-    Text22,
-    Label19,
+    SectionDesignation,   // Combo1, the picker's text
+    HorizontalLength,     // Text1, L, mm
+    VerticalHeight,       // Text2, H, mm
+    FlightWidth,          // Text3, B, mm
+    DeadLoad,             // Text4, gk, kN/m2
+    LiveLoad,             // Text5, qk, kN/m2
+    BendingStress,        // Text6, N/mm2, two decimals
+    ShearStress,          // Text7, N/mm2, two decimals
+    Deflection,           // Text8, mm, two decimals
+    BendingVerdict,       // Text9
+    ShearVerdict,         // Text10
+    DeflectionVerdict,    // Text11
+    OverallMessage,       // Text12, with its fore colour
+    BendingMoment,        // Text13, N·mm
+    ShearForce,           // Text14, N
+    SecondMomentOfArea,   // Text15, Ix, mm4
+    SectionModulus,       // Text16, Wx, mm3
+    WebThickness,         // Text17, tw, mm
+    FirstMomentOfArea,    // Text18, Sx, mm3
+    SectionMass,          // Text19, kg/m
+    DesignStrength,       // Text20, f, N/mm2
+    DesignShearStrength,  // Text21, fv, N/mm2
+    AllowableDeflection,  // Text22, mm
+    TimeStamp,            // Label19
 };
 
 inline constexpr std::size_t fieldCount = 24;
@@ -21,6 +42,7 @@ inline constexpr std::size_t fieldCount = 24;
 // Every field, in listing order.
 const std::array<Field, fieldCount>& allFields();
 
+// The name of the control that shows the field, such as "Text12".
 std::string_view fieldName(Field field);
 
 // Exact, case-sensitive match of a control name such as "Text12".

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/Field.h"
+#include "sheet/FieldTexts.h"
 
 #include <array>
 #include <cstdint>
@@ -37,12 +38,14 @@ class FieldSheet {
 public:
     using ChangeListener = std::function<void()>;
 
-    FieldSheet();  // every field at its text at start
+    FieldSheet() = default;  // every field at its text at start
 
     FieldSheet(const FieldSheet&) = delete;
     FieldSheet& operator=(const FieldSheet&) = delete;
 
     const std::string& text(Field field) const;
+    // Every text at once, for work that must not write the sheet.
+    const FieldTexts& texts() const { return texts_; }
 
     // Stores the text. Only when it differs from the old text does the field's
     // change listener run, to completion, before this returns.
@@ -59,7 +62,7 @@ public:
     void setObserver(SheetObserver* observer) { observer_ = observer; }
 
 private:
-    std::array<std::string, fieldCount> texts_;
+    FieldTexts texts_;
     std::array<ChangeListener, fieldCount> listeners_;
     Rgb messageColour_ = magenta;
     SheetObserver* observer_ = nullptr;

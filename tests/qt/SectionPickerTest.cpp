@@ -90,7 +90,7 @@ void SectionPickerTest::typingNeverLooksUp()
     QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
     typeText(picker, typed);
     // Each keystroke has written the field.
-    QCOMPARE(fieldText(*session, Field::Combo1), typed);
+    QCOMPARE(fieldText(*session, Field::SectionDesignation), typed);
 
     switch (finish) {
     case Finish::Nothing: break;
@@ -107,7 +107,7 @@ void SectionPickerTest::typingNeverLooksUp()
     }
 
     QCOMPARE(picker->currentText(), typed);
-    QCOMPARE(fieldText(*session, Field::Combo1), typed);
+    QCOMPARE(fieldText(*session, Field::SectionDesignation), typed);
     QCOMPARE(sectionFields(), section14a);
     QCOMPARE(picker->count(), 19);
     QVERIFY(!picker->view()->isVisible());
@@ -170,7 +170,7 @@ void SectionPickerTest::pickingLooksUp()
 
     QTRY_VERIFY(!picker->view()->isVisible());
     QCOMPARE(picker->currentText(), entry);
-    QCOMPARE(fieldText(*session, Field::Combo1), entry);
+    QCOMPARE(fieldText(*session, Field::SectionDesignation), entry);
     QCOMPARE(sectionFields(), section);
 }
 

@@ -64,7 +64,7 @@ void TimeStampTest::stampIsWrittenBeforeTheWindowShows()
     auto* label = control<QLabel>(*session, "Label19");
     QVERIFY(!session->window().isVisible());
     QCOMPARE(label->text(), stamp);
-    QCOMPARE(fieldText(*session, Field::Label19), stamp);
+    QCOMPARE(fieldText(*session, Field::TimeStamp), stamp);
 
     // Nothing refreshes it while the window is open.
     QVERIFY(showAndActivate(*session));

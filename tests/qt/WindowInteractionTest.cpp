@@ -26,7 +26,7 @@ int pixelsLike(const QImage& image, QColor colour)
     return count;
 }
 
-const QStringList results{"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12"};
+const QStringList judgedBoxes{"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12"};
 
 }  // namespace
 
@@ -97,7 +97,7 @@ void WindowInteractionTest::failedCheckShowsRedUntilCleared()
     QCOMPARE(pixelsLike(message, QColor(255, 0, 255)), 0);
 
     click("Command2");
-    for (const QString& result : results)
+    for (const QString& result : judgedBoxes)
         QVERIFY2(shown(qPrintable(result)).isEmpty(), qPrintable(result));
     QCOMPARE(messageColour(), QColor(255, 0, 255));
     QCOMPARE(shown("Text5"), QStringLiteral("20"));
@@ -110,30 +110,30 @@ void WindowInteractionTest::typingWritesEachKeystrokeWithoutMovingTheCaret()
     box->setFocus(Qt::MouseFocusReason);
     box->setCursorPosition(2);  // "30|00"
     QTest::keyClick(box, Qt::Key_7);
-    QCOMPARE(fieldText(*session, Field::Text1), QStringLiteral("30700"));
+    QCOMPARE(fieldText(*session, Field::HorizontalLength), QStringLiteral("30700"));
     QCOMPARE(box->cursorPosition(), 3);
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(fieldText(*session, Field::Text1), QStringLiteral("3000"));
+    QCOMPARE(fieldText(*session, Field::HorizontalLength), QStringLiteral("3000"));
     QCOMPARE(box->cursorPosition(), 2);
     QTest::keyClicks(box, QStringLiteral(".5"));
-    QCOMPARE(fieldText(*session, Field::Text1), QStringLiteral("30.500"));
+    QCOMPARE(fieldText(*session, Field::HorizontalLength), QStringLiteral("30.500"));
     QCOMPARE(box->cursorPosition(), 4);
     // Undo and redo are edits too: the field follows the box.
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(box->text() != QStringLiteral("30.500"));
-    QCOMPARE(fieldText(*session, Field::Text1), box->text());
+    QCOMPARE(fieldText(*session, Field::HorizontalLength), box->text());
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(fieldText(*session, Field::Text1), box->text());
+    QCOMPARE(fieldText(*session, Field::HorizontalLength), box->text());
 
     // The read-only results take the focus but no typing.
     auto* result = control<QLineEdit>(*session, "Text6");
     result->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(result, QStringLiteral("99"));
-    QVERIFY(fieldText(*session, Field::Text6).isEmpty());
+    QVERIFY(fieldText(*session, Field::BendingStress).isEmpty());
     QVERIFY(shown("Text9").isEmpty());
 
     // A program write shows at once.
-    session->model().sheet().write(Field::Text2, "2400");
+    session->model().typeInto(Field::VerticalHeight, "2400");
     QCOMPARE(shown("Text2"), QStringLiteral("2400"));
 }
 
@@ -248,7 +248,7 @@ void WindowInteractionTest::faultIsReportedAndTheWindowCarriesOn()
         if (typed)
             retype(control(*session, qPrintable(field)), value);
         else
-            session->model().sheet().write(*fieldFromName(field.toStdString()), value.toStdString());
+            session->model().typeInto(*fieldFromName(field.toStdString()), value.toStdString());
     };
 
     setField(text);
@@ -279,11 +279,11 @@ void WindowInteractionTest::megabyteOfPastedTextIsKept()
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(fieldText(*session, Field::Text1).size(), pasted.size());
+    QCOMPARE(fieldText(*session, Field::HorizontalLength).size(), pasted.size());
     QCOMPARE(box->text().size(), pasted.size());
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Y);
-    QCOMPARE(fieldText(*session, Field::Text1).size(), pasted.size() + 1);
+    QCOMPARE(fieldText(*session, Field::HorizontalLength).size(), pasted.size() + 1);
 
     click("Command1");
     QCOMPARE(shown("Text6"), QStringLiteral("67.89"));

@@ -26,8 +26,12 @@ using testing_support::SheetRecorder;
 // σ = 5738625 / 84525 = 67.892...; τ = V × 47500 / 33840000 = 9.606...;
 // δ = 1.265625E14 × (3.52 × 5 × 0.894427...) / 79104000 / 5640000 = 4.4656...
 const std::map<Field, std::string> workedExample = {
-    {Field::Text22, "13.4164078649987"}, {Field::Text13, "5738625"}, {Field::Text14, "6843.70965193586"},
-    {Field::Text6, "67.89"},            {Field::Text7, "9.61"},     {Field::Text8, "4.47"},
+    {Field::AllowableDeflection, "13.4164078649987"},
+    {Field::BendingMoment, "5738625"},
+    {Field::ShearForce, "6843.70965193586"},
+    {Field::BendingStress, "67.89"},
+    {Field::ShearStress, "9.61"},
+    {Field::Deflection, "4.47"},
 };
 
 class CheckComputation : public testing::Test {
@@ -47,7 +51,10 @@ TEST_F(CheckComputation, TheTextsAtStartGiveTheWorkedExample)
 {
     EXPECT_EQ(runCheckComputation(sheet), std::nullopt);
     expectTexts(workedExample);
-    expectTexts({{Field::Text9, "满足"}, {Field::Text10, "满足"}, {Field::Text11, "满足"}, {Field::Text12, "满足要求!"}});
+    expectTexts({{Field::BendingVerdict, "满足"},
+                 {Field::ShearVerdict, "满足"},
+                 {Field::DeflectionVerdict, "满足"},
+                 {Field::OverallMessage, "满足要求!"}});
     EXPECT_EQ(sheet.messageColour(), magenta);
 }
 
@@ -97,30 +104,49 @@ TEST_P(CheckComputationInputs, GiveTheHandCalculatedTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, CheckComputationInputs,
-    testing::Values(
-        // A negative L turns the sign of c: it cancels in V and τ, stays in δ.
-        InputCase{"NegativeLength", {{Field::Text1, "-3000"}},
-                  {{Field::Text22, "13.4164078649987"}, {Field::Text13, "5738625"}, {Field::Text14, "6843.70965193586"},
-                   {Field::Text6, "67.89"}, {Field::Text7, "9.61"}, {Field::Text8, "-4.47"}, {Field::Text11, "满足"}}},
-        // L = 0: Ls = 1500, [δ] = 6, c = 0, and every result is 0.
-        InputCase{"ZeroLength", {{Field::Text1, "0"}},
-                  {{Field::Text22, "6"}, {Field::Text13, "0"}, {Field::Text14, "0"}, {Field::Text6, "0"},
-                   {Field::Text7, "0"}, {Field::Text8, "0"}}},
-        // B reads 0: q = 0.145 × 1.3 = 0.1885, M = 9E6 × 0.0235625 = 212062.5,
-        // V = 282.75 × 0.894427... = 252.899..., σ = 212062.5 / 84525 = 2.508...,
-        // τ = 252.899 × 47500 / 33840000 = 0.3549..., δ with w = 0.145 = 0.1839...
-        InputCase{"EmptyWidth", {{Field::Text3, ""}},
-                  {{Field::Text22, "13.4164078649987"}, {Field::Text13, "212062.5"},
-                   {Field::Text14, "252.899288255226"}, {Field::Text6, "2.51"}, {Field::Text7, "0.35"},
-                   {Field::Text8, "0.18"}}},
-        // Text typed in the ordinary way: "3,000" reads 3 and "1 500" 1500; so
-        // L = 3: S = 2250009, [δ] = 1500.002999997/250 = 6.000011999988(000...)
-        InputCase{"TextsReadByTheirLeadingNumber", {{Field::Text1, "3,000"}, {Field::Text2, "1 500mm"}},
-                  {{Field::Text22, "6.000011999988"}}},
-        // Wx of 8050 makes σ ten times the worked example's: 678.93 > 215.
-        InputCase{"OverstressedSection", {{Field::Text16, "8050"}},
-                  {{Field::Text6, "678.93"}, {Field::Text9, "不满足"}, {Field::Text12, "超限,请重选截面!"}}}),
-    [](const testing::TestParamInfo<InputCase>& info) { return std::string(info.param.name); });
+                         testing::Values(
+                             // A negative L turns the sign of c: it cancels in V and τ, stays in δ.
+                             InputCase{"NegativeLength",
+                                       {{Field::HorizontalLength, "-3000"}},
+                                       {{Field::AllowableDeflection, "13.4164078649987"},
+                                        {Field::BendingMoment, "5738625"},
+                                        {Field::ShearForce, "6843.70965193586"},
+                                        {Field::BendingStress, "67.89"},
+                                        {Field::ShearStress, "9.61"},
+                                        {Field::Deflection, "-4.47"},
+                                        {Field::DeflectionVerdict, "满足"}}},
+                             // L = 0: Ls = 1500, [δ] = 6, c = 0, and every result is 0.
+                             InputCase{"ZeroLength",
+                                       {{Field::HorizontalLength, "0"}},
+                                       {{Field::AllowableDeflection, "6"},
+                                        {Field::BendingMoment, "0"},
+                                        {Field::ShearForce, "0"},
+                                        {Field::BendingStress, "0"},
+                                        {Field::ShearStress, "0"},
+                                        {Field::Deflection, "0"}}},
+                             // B reads 0: q = 0.145 × 1.3 = 0.1885, M = 9E6 × 0.0235625 = 212062.5,
+                             // V = 282.75 × 0.894427... = 252.899..., σ = 212062.5 / 84525 = 2.508...,
+                             // τ = 252.899 × 47500 / 33840000 = 0.3549..., δ with w = 0.145 = 0.1839...
+                             InputCase{"EmptyWidth",
+                                       {{Field::FlightWidth, ""}},
+                                       {{Field::AllowableDeflection, "13.4164078649987"},
+                                        {Field::BendingMoment, "212062.5"},
+                                        {Field::ShearForce, "252.899288255226"},
+                                        {Field::BendingStress, "2.51"},
+                                        {Field::ShearStress, "0.35"},
+                                        {Field::Deflection, "0.18"}}},
+                             // Text typed in the ordinary way: "3,000" reads 3 and "1 500" 1500; so
+                             // L = 3: S = 2250009, [δ] = 1500.002999997/250 = 6.000011999988(000...)
+                             InputCase{"TextsReadByTheirLeadingNumber",
+                                       {{Field::HorizontalLength, "3,000"}, {Field::VerticalHeight, "1 500mm"}},
+                                       {{Field::AllowableDeflection, "6.000011999988"}}},
+                             // Wx of 8050 makes σ ten times the worked example's: 678.93 > 215.
+                             InputCase{"OverstressedSection",
+                                       {{Field::SectionModulus, "8050"}},
+                                       {{Field::BendingStress, "678.93"},
+                                        {Field::BendingVerdict, "不满足"},
+                                        {Field::OverallMessage, "超限,请重选截面!"}}}),
+                         [](const testing::TestParamInfo<InputCase>& info) { return std::string(info.param.name); });
 
 // What the sheet holds after a fault, by the step that faulted. Before each
 // run the three hidden results hold marker texts and the seven results and
@@ -137,15 +163,16 @@ class CheckComputationFaults : public CheckComputation, public testing::WithPara
 protected:
     void SetUp() override
     {
-        sheet.write(Field::Text22, "earlier 22");
-        sheet.write(Field::Text13, "earlier 13");
-        sheet.write(Field::Text14, "earlier 14");
+        sheet.write(Field::AllowableDeflection, "earlier 22");
+        sheet.write(Field::BendingMoment, "earlier 13");
+        sheet.write(Field::ShearForce, "earlier 14");
         for (Field field : resultsAndVerdicts)
             sheet.write(field, "old");
     }
 
-    static constexpr Field resultsAndVerdicts[] = {Field::Text6,  Field::Text7,  Field::Text8, Field::Text9,
-                                                   Field::Text10, Field::Text11, Field::Text12};
+    static constexpr Field resultsAndVerdicts[]
+        = {Field::BendingStress, Field::ShearStress,       Field::Deflection,    Field::BendingVerdict,
+           Field::ShearVerdict,  Field::DeflectionVerdict, Field::OverallMessage};
 };
 
 TEST_P(CheckComputationFaults, StopTheRunWhereItStands)
@@ -158,8 +185,9 @@ TEST_P(CheckComputationFaults, StopTheRunWhereItStands)
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->kind, row.kind);
 
-    const std::pair<Field, const char*> markers[] = {
-        {Field::Text22, "earlier 22"}, {Field::Text13, "earlier 13"}, {Field::Text14, "earlier 14"}};
+    const std::pair<Field, const char*> markers[] = {{Field::AllowableDeflection, "earlier 22"},
+                                                     {Field::BendingMoment, "earlier 13"},
+                                                     {Field::ShearForce, "earlier 14"}};
     for (const auto& [field, marker] : markers) {
         if (!row.written.contains(field)) {
             EXPECT_EQ(sheet.text(field), marker) << fieldName(field);
@@ -184,11 +212,12 @@ TEST_P(CheckComputationFaults, LeaveTheNextRunToWorkNormally)
         sheet.write(field, fresh.text(field));
     EXPECT_EQ(runCheckComputation(sheet), std::nullopt);
     expectTexts(workedExample);
-    EXPECT_EQ(sheet.text(Field::Text12), "满足要求!");
+    EXPECT_EQ(sheet.text(Field::OverallMessage), "满足要求!");
 }
 
-const std::map<Field, std::string> throughShearForce = {
-    {Field::Text22, "13.4164078649987"}, {Field::Text13, "5738625"}, {Field::Text14, "6843.70965193586"}};
+const std::map<Field, std::string> throughShearForce = {{Field::AllowableDeflection, "13.4164078649987"},
+                                                        {Field::BendingMoment, "5738625"},
+                                                        {Field::ShearForce, "6843.70965193586"}};
 
 std::map<Field, std::string> throughShearForceAnd(std::map<Field, std::string> more)
 {
@@ -196,34 +225,52 @@ std::map<Field, std::string> throughShearForceAnd(std::map<Field, std::string> m
     return more;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryReachableRow, CheckComputationFaults,
+INSTANTIATE_TEST_SUITE_P(
+    EveryReachableRow, CheckComputationFaults,
     testing::Values(
         // Steps 2 to 6: nothing of this run is written.
-        FaultRow{"NoGeometry", {{Field::Text1, ""}, {Field::Text2, ""}}, FaultKind::Overflow, {}},
-        FaultRow{"TinyLengthNoHeight", {{Field::Text1, "1E-200"}, {Field::Text2, "0"}}, FaultKind::DivisionByZero, {}},
-        FaultRow{"LengthBeyondRange", {{Field::Text1, "1E999"}}, FaultKind::Overflow, {}},
-        FaultRow{"DeadLoadBeyondRange", {{Field::Text4, "1E306"}}, FaultKind::Overflow, {}},
+        FaultRow{"NoGeometry", {{Field::HorizontalLength, ""}, {Field::VerticalHeight, ""}}, FaultKind::Overflow, {}},
+        FaultRow{"TinyLengthNoHeight",
+                 {{Field::HorizontalLength, "1E-200"}, {Field::VerticalHeight, "0"}},
+                 FaultKind::DivisionByZero,
+                 {}},
+        FaultRow{"LengthBeyondRange", {{Field::HorizontalLength, "1E999"}}, FaultKind::Overflow, {}},
+        FaultRow{"DeadLoadBeyondRange", {{Field::DeadLoad, "1E306"}}, FaultKind::Overflow, {}},
         // Step 7: L = 1E10 and H = 0 give Ls = 1E10 and [δ] = 4E7; with B = 1E300
         // the moment is beyond the range.
-        FaultRow{"HugeLoadAndLength", {{Field::Text1, "1E10"}, {Field::Text2, "0"}, {Field::Text3, "1E300"}},
-                 FaultKind::Overflow, {{Field::Text22, "40000000"}}},
+        FaultRow{"HugeLoadAndLength",
+                 {{Field::HorizontalLength, "1E10"}, {Field::VerticalHeight, "0"}, {Field::FlightWidth, "1E300"}},
+                 FaultKind::Overflow,
+                 {{Field::AllowableDeflection, "40000000"}}},
         // Step 9.
-        FaultRow{"EmptyWx", {{Field::Text16, ""}}, FaultKind::DivisionByZero, throughShearForce},
-        FaultRow{"ZeroWxZeroMoment", {{Field::Text1, "0"}, {Field::Text16, "0"}}, FaultKind::Overflow,
-                 {{Field::Text22, "6"}, {Field::Text13, "0"}, {Field::Text14, "0"}}},
+        FaultRow{"EmptyWx", {{Field::SectionModulus, ""}}, FaultKind::DivisionByZero, throughShearForce},
+        FaultRow{"ZeroWxZeroMoment",
+                 {{Field::HorizontalLength, "0"}, {Field::SectionModulus, "0"}},
+                 FaultKind::Overflow,
+                 {{Field::AllowableDeflection, "6"}, {Field::BendingMoment, "0"}, {Field::ShearForce, "0"}}},
         // Step 10: σ and its verdict stand.
-        FaultRow{"ZeroTw", {{Field::Text17, "0"}}, FaultKind::DivisionByZero,
-                 throughShearForceAnd({{Field::Text6, "67.89"}, {Field::Text9, "满足"}})},
-        FaultRow{"ZeroIx", {{Field::Text15, "0"}}, FaultKind::DivisionByZero,
-                 throughShearForceAnd({{Field::Text6, "67.89"}, {Field::Text9, "满足"}})},
-        FaultRow{"ZeroTwZeroSx", {{Field::Text17, "0"}, {Field::Text18, "0"}}, FaultKind::Overflow,
-                 throughShearForceAnd({{Field::Text6, "67.89"}, {Field::Text9, "满足"}})},
+        FaultRow{"ZeroTw",
+                 {{Field::WebThickness, "0"}},
+                 FaultKind::DivisionByZero,
+                 throughShearForceAnd({{Field::BendingStress, "67.89"}, {Field::BendingVerdict, "满足"}})},
+        FaultRow{"ZeroIx",
+                 {{Field::SecondMomentOfArea, "0"}},
+                 FaultKind::DivisionByZero,
+                 throughShearForceAnd({{Field::BendingStress, "67.89"}, {Field::BendingVerdict, "满足"}})},
+        FaultRow{"ZeroTwZeroSx",
+                 {{Field::WebThickness, "0"}, {Field::FirstMomentOfArea, "0"}},
+                 FaultKind::Overflow,
+                 throughShearForceAnd({{Field::BendingStress, "67.89"}, {Field::BendingVerdict, "满足"}})},
         // Step 11: tw × Ix = 1E302 × 1E-302 ≈ 1, so τ = 6843.7096... × 47500
         // = 325076208.4669... passes the division (and fails its verdict), but
         // about 2.5E7 / 1E-302 is beyond the range.
-        FaultRow{"TinyIxHugeTw", {{Field::Text15, "1E-302"}, {Field::Text17, "1E302"}}, FaultKind::Overflow,
-                 throughShearForceAnd({{Field::Text6, "67.89"}, {Field::Text9, "满足"},
-                                       {Field::Text7, "325076208.47"}, {Field::Text10, "不满足"}})}),
+        FaultRow{"TinyIxHugeTw",
+                 {{Field::SecondMomentOfArea, "1E-302"}, {Field::WebThickness, "1E302"}},
+                 FaultKind::Overflow,
+                 throughShearForceAnd({{Field::BendingStress, "67.89"},
+                                       {Field::BendingVerdict, "满足"},
+                                       {Field::ShearStress, "325076208.47"},
+                                       {Field::ShearVerdict, "不满足"}})}),
     [](const testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -19,12 +19,30 @@ TEST(FieldSheet, StartsWithTheDesignTimeTexts)
 {
     // Every field with its text at start, as the field table lists them.
     const std::pair<Field, const char*> start[] = {
-        {Field::Combo1, "[14a"},   {Field::Text1, "3000"},    {Field::Text2, "1500"},   {Field::Text3, "1500"},
-        {Field::Text4, "1.0"},     {Field::Text5, "3.5"},     {Field::Text6, ""},       {Field::Text7, ""},
-        {Field::Text8, ""},        {Field::Text9, ""},        {Field::Text10, ""},      {Field::Text11, ""},
-        {Field::Text12, ""},       {Field::Text13, "弯矩M"},  {Field::Text14, "剪力V"}, {Field::Text15, "5640000"},
-        {Field::Text16, "80500"},  {Field::Text17, "6"},      {Field::Text18, "47500"}, {Field::Text19, "14.5"},
-        {Field::Text20, "215"},    {Field::Text21, "125"},    {Field::Text22, "Text22"}, {Field::Label19, ""},
+        {Field::SectionDesignation, "[14a"},
+        {Field::HorizontalLength, "3000"},
+        {Field::VerticalHeight, "1500"},
+        {Field::FlightWidth, "1500"},
+        {Field::DeadLoad, "1.0"},
+        {Field::LiveLoad, "3.5"},
+        {Field::BendingStress, ""},
+        {Field::ShearStress, ""},
+        {Field::Deflection, ""},
+        {Field::BendingVerdict, ""},
+        {Field::ShearVerdict, ""},
+        {Field::DeflectionVerdict, ""},
+        {Field::OverallMessage, ""},
+        {Field::BendingMoment, "弯矩M"},
+        {Field::ShearForce, "剪力V"},
+        {Field::SecondMomentOfArea, "5640000"},
+        {Field::SectionModulus, "80500"},
+        {Field::WebThickness, "6"},
+        {Field::FirstMomentOfArea, "47500"},
+        {Field::SectionMass, "14.5"},
+        {Field::DesignStrength, "215"},
+        {Field::DesignShearStrength, "125"},
+        {Field::AllowableDeflection, "Text22"},
+        {Field::TimeStamp, ""},
     };
     const FieldSheet sheet;
     for (const auto& [field, text] : start)
@@ -34,8 +52,8 @@ TEST(FieldSheet, StartsWithTheDesignTimeTexts)
 
 TEST(FieldSheet, ControlNamesMatchExactly)
 {
-    EXPECT_EQ(fieldFromName("Text12"), Field::Text12);
-    EXPECT_EQ(fieldFromName("Label19"), Field::Label19);
+    EXPECT_EQ(fieldFromName("Text12"), Field::OverallMessage);
+    EXPECT_EQ(fieldFromName("Label19"), Field::TimeStamp);
     EXPECT_EQ(fieldFromName("text12"), std::nullopt);
     EXPECT_EQ(fieldFromName("Text23"), std::nullopt);
     EXPECT_EQ(fieldFromName("Text1 "), std::nullopt);
@@ -48,17 +66,17 @@ TEST(FieldSheetChangeNotice, RunsOnlyWhenTheTextChanges)
 {
     FieldSheet sheet;
     int notices = 0;
-    sheet.setChangeListener(Field::Text6, [&notices] { ++notices; });
+    sheet.setChangeListener(Field::BendingStress, [&notices] { ++notices; });
 
-    sheet.write(Field::Text6, "");  // empty at start: no change
+    sheet.write(Field::BendingStress, "");  // empty at start: no change
     EXPECT_EQ(notices, 0);
-    sheet.write(Field::Text6, "67.89");
+    sheet.write(Field::BendingStress, "67.89");
     EXPECT_EQ(notices, 1);
-    sheet.write(Field::Text6, "67.89");
+    sheet.write(Field::BendingStress, "67.89");
     EXPECT_EQ(notices, 1);
-    sheet.write(Field::Text6, "67.89 ");  // a trailing blank is a change
+    sheet.write(Field::BendingStress, "67.89 ");  // a trailing blank is a change
     EXPECT_EQ(notices, 2);
-    sheet.write(Field::Text6, "");
+    sheet.write(Field::BendingStress, "");
     EXPECT_EQ(notices, 3);
 }
 
@@ -66,8 +84,8 @@ TEST(FieldSheetChangeNotice, TheObserverSeesEveryWriteAlsoWithoutAChange)
 {
     FieldSheet sheet;
     SheetRecorder recorder(sheet);
-    sheet.write(Field::Text1, "3000");  // unchanged
-    sheet.write(Field::Text1, "4000");
+    sheet.write(Field::HorizontalLength, "3000");  // unchanged
+    sheet.write(Field::HorizontalLength, "4000");
     sheet.setMessageColour(red);
     EXPECT_THAT(recorder.events, ElementsAre("Text1=3000", "Text1=4000", "colour=255,0,0"));
     EXPECT_EQ(sheet.messageColour(), red);
@@ -79,14 +97,14 @@ TEST(FieldSheetChangeNotice, ListenersRunNestedInsideTheWriteThatRaisedThem)
     // happens before the outer write returns and the writer goes on to Text8.
     FieldSheet sheet;
     SheetRecorder recorder(sheet);
-    sheet.setChangeListener(Field::Text6, [&sheet] {
-        sheet.write(Field::Text7, "from Text6");
-        sheet.write(Field::Text10, "after Text7");
+    sheet.setChangeListener(Field::BendingStress, [&sheet] {
+        sheet.write(Field::ShearStress, "from Text6");
+        sheet.write(Field::ShearVerdict, "after Text7");
     });
-    sheet.setChangeListener(Field::Text7, [&sheet] { sheet.write(Field::Text9, "from Text7"); });
+    sheet.setChangeListener(Field::ShearStress, [&sheet] { sheet.write(Field::BendingVerdict, "from Text7"); });
 
-    sheet.write(Field::Text6, "1");
-    sheet.write(Field::Text8, "2");
+    sheet.write(Field::BendingStress, "1");
+    sheet.write(Field::Deflection, "2");
 
     EXPECT_THAT(recorder.events, ElementsAre("Text6=1", "Text7=from Text6", "Text9=from Text7",
                                              "Text10=after Text7", "Text8=2"));
@@ -97,10 +115,10 @@ TEST(FieldSheetChangeNotice, OnlyTheResultFieldsRaiseNotices)
     // Writing every other field never reaches a listener of Text6, 7 or 8.
     FieldSheet sheet;
     int notices = 0;
-    for (Field field : {Field::Text6, Field::Text7, Field::Text8})
+    for (Field field : {Field::BendingStress, Field::ShearStress, Field::Deflection})
         sheet.setChangeListener(field, [&notices] { ++notices; });
     for (Field field : allFields())
-        if (field != Field::Text6 && field != Field::Text7 && field != Field::Text8)
+        if (field != Field::BendingStress && field != Field::ShearStress && field != Field::Deflection)
             sheet.write(field, "changed");
     EXPECT_EQ(notices, 0);
 }
@@ -109,13 +127,13 @@ TEST(FieldSheetChangeNotice, AListenerMayReplaceItselfWhileRunning)
 {
     FieldSheet sheet;
     int secondListenerRuns = 0;
-    sheet.setChangeListener(Field::Text8, [&] {
-        sheet.setChangeListener(Field::Text8, [&secondListenerRuns] { ++secondListenerRuns; });
-        sheet.write(Field::Text11, "still here");
+    sheet.setChangeListener(Field::Deflection, [&] {
+        sheet.setChangeListener(Field::Deflection, [&secondListenerRuns] { ++secondListenerRuns; });
+        sheet.write(Field::DeflectionVerdict, "still here");
     });
-    sheet.write(Field::Text8, "1");
-    EXPECT_EQ(sheet.text(Field::Text11), "still here");
-    sheet.write(Field::Text8, "2");
+    sheet.write(Field::Deflection, "1");
+    EXPECT_EQ(sheet.text(Field::DeflectionVerdict), "still here");
+    sheet.write(Field::Deflection, "2");
     EXPECT_EQ(secondListenerRuns, 1);
 }
 

@@ -65,7 +65,7 @@ TEST_P(SectionLookup, WritesTheRowsFiveTextsInOrder)
 {
     const Row& row = GetParam();
     FieldSheet sheet;
-    sheet.write(Field::Combo1, row.designation);
+    sheet.write(Field::SectionDesignation, row.designation);
     SheetRecorder recorder(sheet);
     lookUpSection(sheet);
     EXPECT_THAT(recorder.events, ElementsAre(std::string("Text15=") + row.ix, std::string("Text16=") + row.wx,
@@ -82,30 +82,31 @@ TEST(SectionLookupMismatch, WritesNothingForATextThatIsNoDesignation)
     for (const char* text : {"hn200x100", "HN200X100", "[14a ", " [14a", "\xE2\x96\xA1" "150x100x3",
                              "\xEF\xBC\xBB" "14a", "", "[14"}) {
         FieldSheet sheet;
-        sheet.write(Field::Text15, "kept");
-        sheet.write(Field::Combo1, text);
+        sheet.write(Field::SecondMomentOfArea, "kept");
+        sheet.write(Field::SectionDesignation, text);
         SheetRecorder recorder(sheet);
         lookUpSection(sheet);
         EXPECT_THAT(recorder.events, IsEmpty()) << text;
-        EXPECT_EQ(sheet.text(Field::Text15), "kept");
+        EXPECT_EQ(sheet.text(Field::SecondMomentOfArea), "kept");
     }
 }
 
 TEST(SectionLookupMismatch, LeavesResultsAndVerdictsAlone)
 {
     FieldSheet sheet;
-    for (Field field : {Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11,
-                        Field::Text12, Field::Text13, Field::Text14, Field::Text22})
+    for (Field field : {Field::BendingStress, Field::ShearStress, Field::Deflection, Field::BendingVerdict,
+                        Field::ShearVerdict, Field::DeflectionVerdict, Field::OverallMessage, Field::BendingMoment,
+                        Field::ShearForce, Field::AllowableDeflection})
         sheet.write(field, "result");
-    sheet.write(Field::Combo1, "HN350x175");
+    sheet.write(Field::SectionDesignation, "HN350x175");
     SheetRecorder recorder(sheet);
     lookUpSection(sheet);
     for (const std::string& event : recorder.events)
         EXPECT_TRUE(event.starts_with("Text15=") || event.starts_with("Text16=") || event.starts_with("Text17=")
                     || event.starts_with("Text18=") || event.starts_with("Text19="))
             << event;
-    EXPECT_EQ(sheet.text(Field::Text6), "result");
-    EXPECT_EQ(sheet.text(Field::Text12), "result");
+    EXPECT_EQ(sheet.text(Field::BendingStress), "result");
+    EXPECT_EQ(sheet.text(Field::OverallMessage), "result");
 }
 
 }  // namespace

@@ -2,17 +2,23 @@
 
 #include "sheet/FieldSheet.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tarrowin::testing_support {
 
-// Records every write and colour setting of a sheet as one line each,
-// "Text6=67.89" or "colour=255,0,255", in the order they happen.
+// Records every write and colour setting of a sheet (or of the model that
+// owns one) as one line each, "Text6=67.89" or "colour=255,0,255", in the
+// order they happen.
 class SheetRecorder final : public SheetObserver {
 public:
-    explicit SheetRecorder(FieldSheet& sheet) : sheet_(sheet) { sheet_.setObserver(this); }
-    ~SheetRecorder() override { sheet_.setObserver(nullptr); }
+    template <typename Observed>
+    explicit SheetRecorder(Observed& observed) : detach_([&observed] { observed.setObserver(nullptr); })
+    {
+        observed.setObserver(this);
+    }
+    ~SheetRecorder() override { detach_(); }
     SheetRecorder(const SheetRecorder&) = delete;
     SheetRecorder& operator=(const SheetRecorder&) = delete;
 
@@ -29,7 +35,7 @@ public:
     std::vector<std::string> events;
 
 private:
-    FieldSheet& sheet_;
+    std::function<void()> detach_;
 };
 
 }  // namespace tarrowin::testing_support

@@ -18,8 +18,8 @@ TEST(SteelGrades, WriteTheStrengthOfTheGradeThenItsShearStrengthAndNothingElse)
 {
     FieldSheet sheet;
     SheetRecorder recorder(sheet);
-    selectGradeQ355B(sheet);
-    selectGradeQ235B(sheet);
+    selectGrade(sheet, Grade::Q355B);
+    selectGrade(sheet, Grade::Q235B);
     EXPECT_THAT(recorder.events, ElementsAre("Text20=305", "Text21=175", "Text20=215", "Text21=125"));
 }
 

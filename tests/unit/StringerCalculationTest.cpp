@@ -34,11 +34,11 @@ StringerInputs defaultInputs()
     in.flightWidth = number(1500);
     in.deadLoad = number(1.0);
     in.liveLoad = number(3.5);
-    in.ix = number(5640000);
-    in.wx = number(80500);
-    in.tw = number(6);
-    in.sx = number(47500);
-    in.mass = number(14.5);
+    in.secondMomentOfArea = number(5640000);
+    in.sectionModulus = number(80500);
+    in.webThickness = number(6);
+    in.firstMomentOfArea = number(47500);
+    in.sectionMass = number(14.5);
     return in;
 }
 
@@ -113,7 +113,7 @@ TEST_P(SquaresByThePowerFunction, TheWrittenTextIsThatOfThePowerFunction)
 {
     FieldSheet sheet;
     attachVerdicts(sheet);
-    sheet.write(Field::Text1, GetParam().text);
+    sheet.write(Field::HorizontalLength, GetParam().text);
     ASSERT_FALSE(runCheckComputation(sheet));
     EXPECT_EQ(sheet.text(GetParam().field), GetParam().powerText);
     EXPECT_NE(sheet.text(GetParam().field), GetParam().multiplyText);
@@ -122,9 +122,9 @@ TEST_P(SquaresByThePowerFunction, TheWrittenTextIsThatOfThePowerFunction)
 // M = L² × (5.101 × 0.125), [δ] = (L² + 1500²)^0.5 / 250 and
 // δ = ((S² × ((3.52 × 5) × c)) / 79104000) / 5640000, the rest at start.
 INSTANTIATE_TEST_SUITE_P(FoundInputs, SquaresByThePowerFunction,
-    ::testing::Values(PowerCase{"4705.3", 4705.3, Field::Text13, "14116920.6383863", "14116920.6383862"},
-                      PowerCase{"6348.6", 6348.6, Field::Text22, "26.093592151331", "26.0935921513309"},
-                      PowerCase{"460113.03", 460113.03, Field::Text8, "1768072916.87", "1768072916.88"}));
+    ::testing::Values(PowerCase{"4705.3", 4705.3, Field::BendingMoment, "14116920.6383863", "14116920.6383862"},
+                      PowerCase{"6348.6", 6348.6, Field::AllowableDeflection, "26.093592151331", "26.0935921513309"},
+                      PowerCase{"460113.03", 460113.03, Field::Deflection, "1768072916.87", "1768072916.88"}));
 
 struct FaultCase {
     const char* name;
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(EveryReachableStep, StringerFaults,
         // A number text beyond the double range is an overflow where it is read.
         FaultCase{"LengthTextBeyondRange", [](StringerInputs& in) { in.horizontalLength = {beyondRange, true}; },
                   FaultKind::Overflow, Quantity::InputGeometry},
-        FaultCase{"MassTextBeyondRange", [](StringerInputs& in) { in.mass = {beyondRange, true}; },
+        FaultCase{"MassTextBeyondRange", [](StringerInputs& in) { in.sectionMass = {beyondRange, true}; },
                   FaultKind::Overflow, Quantity::InputLoads},
         // (a × 1.3) × gk = 975 × 1E306 is beyond the range.
         FaultCase{"HugeDeadLoad", [](StringerInputs& in) { in.deadLoad = number(1E306); }, FaultKind::Overflow,
@@ -178,26 +178,26 @@ INSTANTIATE_TEST_SUITE_P(EveryReachableStep, StringerFaults,
                       in.flightWidth = number(1E300);
                   },
                   FaultKind::Overflow, Quantity::BendingMoment},
-        FaultCase{"ZeroWx", [](StringerInputs& in) { in.wx = number(0); }, FaultKind::DivisionByZero,
+        FaultCase{"ZeroWx", [](StringerInputs& in) { in.sectionModulus = number(0); }, FaultKind::DivisionByZero,
                   Quantity::BendingStress},
         // L = 0 makes M = 0, so σ = 0 / 0.
         FaultCase{"ZeroWxAndZeroMoment",
                   [](StringerInputs& in) {
-                      in.wx = number(0);
+                      in.sectionModulus = number(0);
                       in.horizontalLength = number(0);
                   },
                   FaultKind::Overflow, Quantity::BendingStress},
         // 5738625 / 1.05E-310 ≈ 5.5E316.
-        FaultCase{"TinyWx", [](StringerInputs& in) { in.wx = number(1E-310); }, FaultKind::Overflow,
+        FaultCase{"TinyWx", [](StringerInputs& in) { in.sectionModulus = number(1E-310); }, FaultKind::Overflow,
                   Quantity::BendingStress},
-        FaultCase{"ZeroTw", [](StringerInputs& in) { in.tw = number(0); }, FaultKind::DivisionByZero,
+        FaultCase{"ZeroTw", [](StringerInputs& in) { in.webThickness = number(0); }, FaultKind::DivisionByZero,
                   Quantity::ShearStress},
-        FaultCase{"ZeroIx", [](StringerInputs& in) { in.ix = number(0); }, FaultKind::DivisionByZero,
+        FaultCase{"ZeroIx", [](StringerInputs& in) { in.secondMomentOfArea = number(0); }, FaultKind::DivisionByZero,
                   Quantity::ShearStress},
         FaultCase{"ZeroTwAndZeroSx",
                   [](StringerInputs& in) {
-                      in.tw = number(0);
-                      in.sx = number(0);
+                      in.webThickness = number(0);
+                      in.firstMomentOfArea = number(0);
                   },
                   FaultKind::Overflow, Quantity::ShearStress},
         // S = 1E200, S² = 1E400.
@@ -206,8 +206,8 @@ INSTANTIATE_TEST_SUITE_P(EveryReachableStep, StringerFaults,
         // tw × Ix ≈ 1 passes, but about 2.5E7 / 1E-302 is beyond the range.
         FaultCase{"TinyIxHugeTw",
                   [](StringerInputs& in) {
-                      in.ix = number(1E-302);
-                      in.tw = number(1E302);
+                      in.secondMomentOfArea = number(1E-302);
+                      in.webThickness = number(1E302);
                   },
                   FaultKind::Overflow, Quantity::Deflection}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });

@@ -47,27 +47,36 @@ TEST_P(OneCheck, ComparesTheRoundedTextWithItsLimit)
     EXPECT_EQ(sheet.text(c.verdictField), c.verdict);
 }
 
+// Each check's fields, as the verdict table pairs them.
+VerdictCase bending(const char* demand, const char* limit, const char* verdict)
+{
+    return {Field::BendingStress, demand, Field::DesignStrength, limit, Field::BendingVerdict, verdict};
+}
+VerdictCase shear(const char* demand, const char* limit, const char* verdict)
+{
+    return {Field::ShearStress, demand, Field::DesignShearStrength, limit, Field::ShearVerdict, verdict};
+}
+VerdictCase deflection(const char* demand, const char* limit, const char* verdict)
+{
+    return {Field::Deflection, demand, Field::AllowableDeflection, limit, Field::DeflectionVerdict, verdict};
+}
+
 INSTANTIATE_TEST_SUITE_P(Bending, OneCheck,
-    testing::Values(VerdictCase{Field::Text6, "215", Field::Text20, "215", Field::Text9, "满足"},  // equality passes
-                    VerdictCase{Field::Text6, "215.00", Field::Text20, "215", Field::Text9, "满足"},
-                    VerdictCase{Field::Text6, "215.01", Field::Text20, "215", Field::Text9, "不满足"},
-                    VerdictCase{Field::Text6, "-300", Field::Text20, "215", Field::Text9, "满足"},
-                    VerdictCase{Field::Text6, "-300", Field::Text20, "-300", Field::Text9, "满足"},
-                    VerdictCase{Field::Text6, "-300", Field::Text20, "-300.5", Field::Text9, "不满足"},
-                    VerdictCase{Field::Text6, "250", Field::Text20, "305", Field::Text9, "满足"}));
+                         testing::Values(bending("215", "215", "满足"),  // equality passes
+                                         bending("215.00", "215", "满足"), bending("215.01", "215", "不满足"),
+                                         bending("-300", "215", "满足"), bending("-300", "-300", "满足"),
+                                         bending("-300", "-300.5", "不满足"), bending("250", "305", "满足")));
 
 INSTANTIATE_TEST_SUITE_P(Shear, OneCheck,
-    testing::Values(VerdictCase{Field::Text7, "", Field::Text21, "125", Field::Text10, "满足"},  // empty reads 0
-                    VerdictCase{Field::Text7, "125", Field::Text21, "125", Field::Text10, "满足"},
-                    VerdictCase{Field::Text7, "125.01", Field::Text21, "125", Field::Text10, "不满足"},
-                    VerdictCase{Field::Text7, "175", Field::Text21, "175", Field::Text10, "满足"}));
+                         testing::Values(shear("", "125", "满足"),  // empty reads 0
+                                         shear("125", "125", "满足"), shear("125.01", "125", "不满足"),
+                                         shear("175", "175", "满足")));
 
 // "Text22" at start reads 0.
 INSTANTIATE_TEST_SUITE_P(Deflection, OneCheck,
-    testing::Values(VerdictCase{Field::Text8, "0.5", Field::Text22, "Text22", Field::Text11, "不满足"},
-                    VerdictCase{Field::Text8, "0", Field::Text22, "Text22", Field::Text11, "满足"},
-                    VerdictCase{Field::Text8, "4.47", Field::Text22, "13.4164078649987", Field::Text11, "满足"},
-                    VerdictCase{Field::Text8, "13.42", Field::Text22, "13.4164078649987", Field::Text11, "不满足"}));
+                         testing::Values(deflection("0.5", "Text22", "不满足"), deflection("0", "Text22", "满足"),
+                                         deflection("4.47", "13.4164078649987", "满足"),
+                                         deflection("13.42", "13.4164078649987", "不满足")));
 
 struct OverallCase {
     const char* bending;  // Text9 before the deflection verdict
@@ -86,14 +95,14 @@ class OverallMessage : public Verdicts, public testing::WithParamInterface<Overa
 TEST_P(OverallMessage, FollowsTheThreeVerdictWordsAndSetsItsColourFirst)
 {
     const OverallCase& c = GetParam();
-    sheet.write(Field::Text22, "13.4164078649987");
-    sheet.write(Field::Text9, c.bending);
-    sheet.write(Field::Text10, c.shear);
+    sheet.write(Field::AllowableDeflection, "13.4164078649987");
+    sheet.write(Field::BendingVerdict, c.bending);
+    sheet.write(Field::ShearVerdict, c.shear);
     SheetRecorder recorder(sheet);
-    sheet.write(Field::Text8, c.deflection);
+    sheet.write(Field::Deflection, c.deflection);
 
     const std::string colour = c.colour == magenta ? "colour=255,0,255" : "colour=255,0,0";
-    const std::string verdict = sheet.text(Field::Text11);
+    const std::string verdict = sheet.text(Field::DeflectionVerdict);
     EXPECT_THAT(recorder.events, ElementsAre(std::string("Text8=") + c.deflection, "Text11=" + verdict, colour,
                                              std::string("Text12=") + c.message));
     EXPECT_EQ(sheet.messageColour(), c.colour);
@@ -111,53 +120,53 @@ INSTANTIATE_TEST_SUITE_P(Combinations, OverallMessage,
 
 TEST_F(Verdicts, TheWordIsWrittenOnEveryRunEvenWhenAlreadyThere)
 {
-    sheet.write(Field::Text6, "1");
+    sheet.write(Field::BendingStress, "1");
     SheetRecorder recorder(sheet);
-    sheet.write(Field::Text6, "2");
+    sheet.write(Field::BendingStress, "2");
     EXPECT_THAT(recorder.events, ElementsAre("Text6=2", "Text9=满足"));
 }
 
 TEST_F(Verdicts, OnlyTheDeflectionVerdictTouchesTheMessage)
 {
-    sheet.write(Field::Text8, "1");  // "Text22" reads 0: not satisfied, message red
-    ASSERT_EQ(sheet.text(Field::Text12), "超限,请重选截面!");
+    sheet.write(Field::Deflection, "1");  // "Text22" reads 0: not satisfied, message red
+    ASSERT_EQ(sheet.text(Field::OverallMessage), "超限,请重选截面!");
     SheetRecorder recorder(sheet);
-    sheet.write(Field::Text6, "1");
-    sheet.write(Field::Text7, "1");
+    sheet.write(Field::BendingStress, "1");
+    sheet.write(Field::ShearStress, "1");
     EXPECT_THAT(recorder.events, ElementsAre("Text6=1", "Text9=满足", "Text7=1", "Text10=满足"));
-    EXPECT_EQ(sheet.text(Field::Text12), "超限,请重选截面!");
+    EXPECT_EQ(sheet.text(Field::OverallMessage), "超限,请重选截面!");
     EXPECT_EQ(sheet.messageColour(), red);
 }
 
 TEST_F(Verdicts, ChangingALimitAloneRejudgesNothing)
 {
-    sheet.write(Field::Text6, "250");
-    ASSERT_EQ(sheet.text(Field::Text9), "不满足");
-    sheet.write(Field::Text20, "305");
-    sheet.write(Field::Text21, "0");
-    sheet.write(Field::Text22, "-1");
-    EXPECT_EQ(sheet.text(Field::Text9), "不满足");
-    EXPECT_EQ(sheet.text(Field::Text10), "");
-    EXPECT_EQ(sheet.text(Field::Text11), "");
-    sheet.write(Field::Text6, "250.00");  // the next change catches up
-    EXPECT_EQ(sheet.text(Field::Text9), "满足");
+    sheet.write(Field::BendingStress, "250");
+    ASSERT_EQ(sheet.text(Field::BendingVerdict), "不满足");
+    sheet.write(Field::DesignStrength, "305");
+    sheet.write(Field::DesignShearStrength, "0");
+    sheet.write(Field::AllowableDeflection, "-1");
+    EXPECT_EQ(sheet.text(Field::BendingVerdict), "不满足");
+    EXPECT_EQ(sheet.text(Field::ShearVerdict), "");
+    EXPECT_EQ(sheet.text(Field::DeflectionVerdict), "");
+    sheet.write(Field::BendingStress, "250.00");  // the next change catches up
+    EXPECT_EQ(sheet.text(Field::BendingVerdict), "满足");
 }
 
 TEST_F(Verdicts, RewritingTheSameResultTextRunsNoVerdict)
 {
-    sheet.write(Field::Text6, "100");
-    sheet.write(Field::Text9, "stale");
-    sheet.write(Field::Text6, "100");
-    EXPECT_EQ(sheet.text(Field::Text9), "stale");
+    sheet.write(Field::BendingStress, "100");
+    sheet.write(Field::BendingVerdict, "stale");
+    sheet.write(Field::BendingStress, "100");
+    EXPECT_EQ(sheet.text(Field::BendingVerdict), "stale");
 }
 
 TEST_F(Verdicts, ANumberTextBeyondTheRangeIsJudgedNotFaulted)
 {
     // 1E999 reads as an infinity: no limit holds it, and no limit falls below -1E999.
-    sheet.write(Field::Text6, "1E999");
-    EXPECT_EQ(sheet.text(Field::Text9), "不满足");
-    sheet.write(Field::Text6, "-1E999");
-    EXPECT_EQ(sheet.text(Field::Text9), "满足");
+    sheet.write(Field::BendingStress, "1E999");
+    EXPECT_EQ(sheet.text(Field::BendingVerdict), "不满足");
+    sheet.write(Field::BendingStress, "-1E999");
+    EXPECT_EQ(sheet.text(Field::BendingVerdict), "满足");
 }
 
 }  // namespace

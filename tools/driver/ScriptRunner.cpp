@@ -1,9 +1,11 @@
 #include "tools/driver/ScriptRunner.h"
 
+#include "check/StringerCheck.h"
 #include "sheet/Utf8.h"
 #include "tools/driver/Escapes.h"
 #include "ui/model/WindowModel.h"
 
+#include <array>
 #include <ostream>
 #include <string>
 
@@ -36,12 +38,27 @@ void dump(const FieldSheet& sheet, std::ostream& out)
     out << "colour\tText12\t" << colourText(sheet.messageColour()) << '\n';
 }
 
+// What a click on each control that a script may name does.
+enum class Click { Calculate, Clear, GradeQ235B, GradeQ355B };
+
+struct ClickableControl {
+    std::string_view name;
+    Click click;
+};
+
+constexpr std::array<ClickableControl, 4> clickableControls = {{
+    {"Command1", Click::Calculate},  // 计算
+    {"Command2", Click::Clear},      // 清零
+    {"Option1", Click::GradeQ235B},
+    {"Option2", Click::GradeQ355B},
+}};
+
 // One understood line, ready to run.
 struct Command {
-    enum class Kind { Load, Type, Pick, Click, Dump } kind;
-    Field field = Field::Combo1;  // for Type
-    std::string text;             // for Type and Pick, unescaped
-    std::string control;          // for Click
+    enum class Kind { Load, Type, Pick, Click, Dump, Survey } kind;
+    Field field = Field::SectionDesignation;  // for Type
+    std::string text;                         // for Type and Pick, unescaped
+    Click click = Click::Calculate;           // for Click
 };
 
 struct LineError {
@@ -65,10 +82,13 @@ Command parseLine(std::string_view line)
     const bool hasArgument = blank != std::string_view::npos;
     const std::string_view argument = hasArgument ? line.substr(blank + 1) : std::string_view{};
 
-    if (word == "load" || word == "dump") {
+    if (word == "load" || word == "dump" || word == "survey") {
         if (!onlyBlanks(argument))
             throw LineError{"'" + std::string(word) + "' takes no argument"};
-        return {word == "load" ? Command::Kind::Load : Command::Kind::Dump, {}, {}, {}};
+        const auto kind = word == "load" ? Command::Kind::Load
+                          : word == "dump" ? Command::Kind::Dump
+                                           : Command::Kind::Survey;
+        return {kind, {}, {}, {}};
     }
     if (word == "type") {
         if (argument.empty())
@@ -83,44 +103,67 @@ Command parseLine(std::string_view line)
         return {Command::Kind::Type, *field, unescapedOrThrow(text), {}};
     }
     if (word == "pick")
-        return {Command::Kind::Pick, Field::Combo1, unescapedOrThrow(argument), {}};
+        return {Command::Kind::Pick, Field::SectionDesignation, unescapedOrThrow(argument), {}};
     if (word == "click") {
         if (argument.empty())
             throw LineError{"'click' needs a control name"};
-        if (argument != "Command1" && argument != "Command2" && argument != "Option1" && argument != "Option2")
-            throw LineError{"unknown control '" + escapeText(argument) + "'"};
-        return {Command::Kind::Click, Field::Combo1, {}, std::string(argument)};
+        for (const ClickableControl& control : clickableControls)
+            if (control.name == argument)
+                return {Command::Kind::Click, Field::SectionDesignation, {}, control.click};
+        throw LineError{"unknown control '" + escapeText(argument) + "'"};
     }
     throw LineError{"unknown command '" + escapeText(word) + "'"};
 }
 
-void reportFault(const ArithmeticFault& fault, std::ostream& out)
+// KIND<TAB>WORDS, as fault records and the survey's fault rows end.
+std::string faultText(const ArithmeticFault& fault)
 {
-    out << "fault\t" << faultKindName(fault.kind) << '\t' << quantityDescription(fault.quantity) << '\n';
+    return std::string(faultKindName(fault.kind)) + '\t' + std::string(quantityDescription(fault.quantity));
+}
+
+void click(Click click, WindowModel& model, std::ostream& out)
+{
+    switch (click) {
+    case Click::Calculate:
+        if (const auto fault = model.calculate())
+            out << "fault\t" << faultText(*fault) << '\n';
+        break;
+    case Click::Clear: model.clear(); break;
+    case Click::GradeQ235B: model.chooseGrade(Grade::Q235B); break;
+    case Click::GradeQ355B: model.chooseGrade(Grade::Q355B); break;
+    }
+}
+
+// One record a section: what the result and verdict fields would show after
+// picking it and pressing 计算, with the ratios, or the fault that stopped it.
+void printSurvey(const SectionSurvey& survey, std::ostream& out)
+{
+    for (const SurveyRow& row : survey.rows) {
+        out << "survey\t" << escapeText(row.section->designation) << '\t' << escapeText(row.massText);
+        if (const auto& fault = row.check.fault()) {
+            out << "\tfault\t" << faultText(*fault) << '\n';
+            continue;
+        }
+        for (const Quantity result :
+             {Quantity::BendingStress, Quantity::ShearStress, Quantity::Deflection, Quantity::AllowableDeflection})
+            out << '\t' << escapeText(row.check.text(result));
+        for (const Check& check : checks)
+            out << '\t' << verdictWord(*row.check.verdict(check));
+        for (const Check& check : checks)
+            out << '\t' << utilisationText(row.check.utilisation(check));
+        out << '\t' << (row.recommended ? "recommended" : "") << '\n';
+    }
 }
 
 void run(const Command& command, WindowModel& model, std::ostream& out)
 {
     switch (command.kind) {
-    case Command::Kind::Load: model.windowLoad(); break;
-    case Command::Kind::Type: model.sheet().write(command.field, command.text); break;
-    case Command::Kind::Pick:
-        model.sheet().write(Field::Combo1, command.text);
-        model.pickInCombo1();
-        break;
-    case Command::Kind::Click:
-        if (command.control == "Command1") {
-            if (const auto fault = model.clickCommand1())
-                reportFault(*fault, out);
-        } else if (command.control == "Command2") {
-            model.clickCommand2();
-        } else if (command.control == "Option1") {
-            model.clickOption1();
-        } else {
-            model.clickOption2();
-        }
-        break;
+    case Command::Kind::Load: model.load(); break;
+    case Command::Kind::Type: model.typeInto(command.field, command.text); break;
+    case Command::Kind::Pick: model.pickSection(command.text); break;
+    case Command::Kind::Click: click(command.click, model, out); break;
     case Command::Kind::Dump: dump(model.sheet(), out); break;
+    case Command::Kind::Survey: printSurvey(model.survey(), out); break;
     }
 }
 
@@ -148,7 +191,7 @@ int runScript(std::string_view script, std::ostream& out, std::ostream& err, con
     WindowModel model(options.now ? static_cast<const Clock&>(fixedClock) : systemClock, format);
     TraceObserver trace(out);
     if (options.trace)
-        model.sheet().setObserver(&trace);
+        model.setObserver(&trace);
 
     std::size_t lineNumber = 0;
     std::size_t start = 0;

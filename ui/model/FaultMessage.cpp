@@ -1,5 +1,7 @@
 #include "ui/model/FaultMessage.h"
 
+#include "check/Checks.h"
+
 #include <string_view>
 
 namespace tarrowin {
@@ -10,8 +12,10 @@ std::string_view kindInChinese(FaultKind kind)
     return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
 }
 
-std::string_view quantityInChinese(Quantity quantity)
+std::string quantityInChinese(Quantity quantity)
 {
+    if (const Check* check = checkOf(quantity))
+        return "计算" + std::string(check->chineseName);
     switch (quantity) {
     case Quantity::InputGeometry: return "读取梯段尺寸";
     case Quantity::InputLoads: return "读取荷载与截面参数";
@@ -20,9 +24,7 @@ std::string_view quantityInChinese(Quantity quantity)
     case Quantity::AllowableDeflection: return "计算允许挠度";
     case Quantity::BendingMoment: return "计算弯矩M";
     case Quantity::ShearForce: return "计算剪力V";
-    case Quantity::BendingStress: return "计算正应力";
-    case Quantity::ShearStress: return "计算剪应力";
-    case Quantity::Deflection: return "计算挠度";
+    default: break;
     }
     return "计算";
 }

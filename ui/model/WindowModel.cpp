@@ -1,7 +1,6 @@
 #include "ui/model/WindowModel.h"
 
 #include "catalogue/SectionCatalogue.h"
-#include "catalogue/SteelGrades.h"
 #include "check/CheckComputation.h"
 #include "check/Verdicts.h"
 
@@ -12,28 +11,34 @@ WindowModel::WindowModel(const Clock& clock, const DateTimeFormat& format) : clo
     attachVerdicts(sheet_);
 }
 
-void WindowModel::windowLoad()
+std::vector<std::string> WindowModel::sectionEntries()
+{
+    std::vector<std::string> entries;
+    for (const Section& section : sectionCatalogue())
+        entries.emplace_back(section.designation);
+    return entries;
+}
+
+void WindowModel::load()
 {
     // Full-width colon, no blank after it.
-    sheet_.write(Field::Label19, "现在时间：" + generalDateTimeText(clock_.now(), format_));
+    sheet_.write(Field::TimeStamp, "现在时间：" + generalDateTimeText(clock_.now(), format_));
 }
 
-void WindowModel::pickInCombo1() { lookUpSection(sheet_); }
+void WindowModel::typeInto(Field field, std::string_view text) { sheet_.write(field, text); }
 
-void WindowModel::clickOption1() { selectGradeQ235B(sheet_); }
-
-void WindowModel::clickOption2() { selectGradeQ355B(sheet_); }
-
-std::optional<ArithmeticFault> WindowModel::clickCommand1() { return runCheckComputation(sheet_); }
-
-void WindowModel::clickCommand2()
+void WindowModel::pickSection(std::string_view designation)
 {
-    // Blanking a result that held text runs its verdict in between; the
-    // later blanks wipe those words again. The colour stays as the verdict
-    // of the deflection left it.
-    for (Field field : {Field::Text6, Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11,
-                        Field::Text12})
-        sheet_.write(field, "");
+    sheet_.write(Field::SectionDesignation, designation);
+    lookUpSection(sheet_);
 }
+
+void WindowModel::chooseGrade(Grade grade) { selectGrade(sheet_, grade); }
+
+std::optional<ArithmeticFault> WindowModel::calculate() { return runCheckComputation(sheet_); }
+
+void WindowModel::clear() { blankJudgedResults(sheet_); }
+
+SectionSurvey WindowModel::survey() const { return surveySections(sheet_.texts()); }
 
 }  // namespace tarrowin

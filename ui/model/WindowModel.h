@@ -1,18 +1,22 @@
 #pragma once
 
+#include "catalogue/SteelGrades.h"
 #include "check/ArithmeticFault.h"
 #include "sheet/FieldSheet.h"
+#include "survey/SectionSurvey.h"
 #include "ui/model/DateTime.h"
 
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tarrowin {
 
-// The main window without the window: the field sheet and one entry point for
-// each notice that has an action. Each entry point runs its action to the
-// end, change notices included, before it returns. Every other notice (typing,
-// focus, key presses) has no action: a window just writes the typed text into
-// the sheet.
+// The main window without the window: the field sheet and the commands a
+// window (or a script) gives it. Each command runs its action to the end,
+// change notices included, before it returns. What the window shows it learns
+// from the sheet's notices; it never writes the sheet itself.
 class WindowModel {
 public:
     // The clock and the format are the platform's; they must outlive the model.
@@ -21,27 +25,39 @@ public:
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
-    FieldSheet& sheet() { return sheet_; }
     const FieldSheet& sheet() const { return sheet_; }
+
+    // Every write and every setting of the message's colour, as they happen;
+    // at most one observer, nullptr removes it.
+    void setObserver(SheetObserver* observer) { sheet_.setObserver(observer); }
+
+    // The entries of the section picker: the catalogue's designations, in its order.
+    static std::vector<std::string> sectionEntries();
 
     // Once, after the window is built with its texts at start and before it
     // is shown: the time stamp "现在时间：" and the local date and time.
-    void windowLoad();
+    void load();
 
-    // An entry picked from the section list (the window has already put its
-    // text into Combo1): the section lookup.
-    void pickInCombo1();
+    // The user's typing: the text goes into the field and nothing runs.
+    void typeInto(Field field, std::string_view text);
 
-    void clickOption1();  // grade Q235B
-    void clickOption2();  // grade Q355B
+    // An entry picked from the section list: the picker shows it, then the
+    // section lookup runs. A text that names no section changes nothing else.
+    void pickSection(std::string_view designation);
+
+    // A grade option selected: its strengths go into the strength fields.
+    void chooseGrade(Grade grade);
 
     // The calculation. A fault stops it where it stands; the fields keep what
     // it wrote before, and the fault comes back for the caller to report.
     // Nothing else happens: the model stays as usable as before.
-    [[nodiscard]] std::optional<ArithmeticFault> clickCommand1();
+    [[nodiscard]] std::optional<ArithmeticFault> calculate();
 
-    // The clear action: empties the results, verdicts and message.
-    void clickCommand2();
+    // Empties the results, verdicts and message.
+    void clear();
+
+    // Every catalogue section checked for the sheet as it stands; writes nothing.
+    SectionSurvey survey() const;
 
 private:
     const Clock& clock_;

@@ -1,6 +1,5 @@
 #include "ui/qt/MainWindow.h"
 
-#include "catalogue/SectionCatalogue.h"
 #include "ui/model/FaultMessage.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
@@ -44,12 +43,12 @@ QIcon programIcon()
     return icon;
 }
 
-QStringList sectionDesignations()
+QStringList sectionEntries()
 {
-    QStringList designations;
-    for (const Section& section : sectionCatalogue())
-        designations << QString::fromUtf8(section.designation.data(), qsizetype(section.designation.size()));
-    return designations;
+    QStringList entries;
+    for (const std::string& entry : WindowModel::sectionEntries())
+        entries << fromUtf8(entry);
+    return entries;
 }
 
 QWidget* createControl(const ControlEntry& entry, QWidget* container, QStyle* frameStyle)
@@ -83,7 +82,7 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container, QStyle* fr
         return option;
     }
     case ControlKind::ComboBox:
-        return new SectionPicker(sectionDesignations(), container);
+        return new SectionPicker(sectionEntries(), container);
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, container);
         // Enter and Escape press nothing.
@@ -123,12 +122,12 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent) : QWidget(parent), m
     buildControls();
     showSheet();
     bindNotices();
-    model_.sheet().setObserver(this);
+    model_.setObserver(this);
     // The first control of the focus cycle has the focus when the window opens.
     picker_->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() { model_.sheet().setObserver(nullptr); }
+MainWindow::~MainWindow() { model_.setObserver(nullptr); }
 
 void MainWindow::buildControls()
 {
@@ -180,18 +179,15 @@ void MainWindow::bindNotices()
     for (Field field : allFields()) {
         if (QLineEdit* box = textBoxes_[static_cast<std::size_t>(field)]) {
             connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-                runNotice([&] { model_.sheet().write(field, text.toStdString()); });
+                runNotice([&] { model_.typeInto(field, text.toStdString()); });
             });
         }
     }
     connect(picker_, &SectionPicker::textTyped, this, [this](const QString& text) {
-        runNotice([&] { model_.sheet().write(Field::Combo1, text.toStdString()); });
+        runNotice([&] { model_.typeInto(Field::SectionDesignation, text.toStdString()); });
     });
     connect(picker_, &SectionPicker::entryPicked, this, [this](const QString& text) {
-        runNotice([&] {
-            model_.sheet().write(Field::Combo1, text.toStdString());
-            model_.pickInCombo1();
-        });
+        runNotice([&] { model_.pickSection(text.toStdString()); });
     });
 
     auto* option1 = findChild<QRadioButton*>(QStringLiteral("Option1"));
@@ -205,21 +201,22 @@ void MainWindow::bindNotices()
         tabStopWhenSelected(option->isChecked());
         connect(option, &QRadioButton::toggled, option, tabStopWhenSelected);
     }
-    connect(option1, &QRadioButton::clicked, this, [this] { runNotice([&] { model_.clickOption1(); }); });
-    connect(option2, &QRadioButton::clicked, this, [this] { runNotice([&] { model_.clickOption2(); }); });
+    const auto choose = [this](Grade grade) { runNotice([&] { model_.chooseGrade(grade); }); };
+    connect(option1, &QRadioButton::clicked, this, [choose] { choose(Grade::Q235B); });
+    connect(option2, &QRadioButton::clicked, this, [choose] { choose(Grade::Q355B); });
 
     auto* calculateButton = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* clearButton = findChild<QPushButton*>(QStringLiteral("Command2"));
     connect(calculateButton, &QPushButton::clicked, this, [this] { runNotice([&] { calculate(); }); });
-    connect(clearButton, &QPushButton::clicked, this, [this] { runNotice([&] { model_.clickCommand2(); }); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { runNotice([&] { model_.clear(); }); });
 }
 
 void MainWindow::fieldWritten(Field field, const std::string& text)
 {
     const QString shown = fromUtf8(text);
-    if (field == Field::Combo1) {
+    if (field == Field::SectionDesignation) {
         picker_->showText(shown);
-    } else if (field == Field::Label19) {
+    } else if (field == Field::TimeStamp) {
         timeStamp_->setText(shown);
     } else if (QLineEdit* box = textBoxes_[static_cast<std::size_t>(field)]; box && box->text() != shown) {
         // Only a program write can differ from what the box shows; the
@@ -231,7 +228,7 @@ void MainWindow::fieldWritten(Field field, const std::string& text)
 
 void MainWindow::messageColourSet(Rgb colour)
 {
-    QLineEdit* message = textBoxes_[static_cast<std::size_t>(Field::Text12)];
+    QLineEdit* message = textBoxes_[static_cast<std::size_t>(Field::OverallMessage)];
     QPalette palette = message->palette();
     palette.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
     message->setPalette(palette);
@@ -239,7 +236,7 @@ void MainWindow::messageColourSet(Rgb colour)
 
 void MainWindow::calculate()
 {
-    if (const auto fault = model_.clickCommand1())
+    if (const auto fault = model_.calculate())
         reportFault(*fault);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "check/ArithmeticFault.h"
 #include "sheet/FieldSheet.h"
 
 #include <QWidget>
@@ -12,13 +11,14 @@ class QLineEdit;
 
 namespace tarrowin {
 
+struct ArithmeticFault;
 class SectionPicker;
 class WindowModel;
 
 // The one window: every control where the layout tables put it, each text box
-// showing the field of its name. It holds no logic: program writes to the
-// sheet show at once, typing writes the sheet at each keystroke, and clicks and
-// picks become the model's notices. The model must outlive the window.
+// showing the field of its name. It holds no logic: writes to the sheet show
+// at once, and typing (at each keystroke), clicks and picks become the
+// model's commands. The model must outlive the window.
 class MainWindow : public QWidget, private SheetObserver {
     Q_OBJECT
 

@@ -10,7 +10,7 @@ WindowSession::WindowSession(std::unique_ptr<Clock> clock, std::unique_ptr<DateT
     : clock_(std::move(clock)), format_(std::move(format)), model_(*clock_, *format_), window_(model_)
 {
     // Once, with every control at its text at start, before the first show.
-    model_.windowLoad();
+    model_.load();
 }
 
 }  // namespace tarrowin

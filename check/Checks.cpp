@@ -1,0 +1,13 @@
+#include "check/Checks.h"
+
+#include "sheet/NumberText.h"
+
+namespace tarrowin {
+
+std::string resultText(const Result& result, const StringerValues& values)
+{
+    const double value = values.*result.value;
+    return result.form == NumberForm::TwoDecimals ? twoDecimalText(value) : generalNumberText(value);
+}
+
+}  // namespace tarrowin
