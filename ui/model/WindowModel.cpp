@@ -4,6 +4,8 @@
 #include "check/CheckComputation.h"
 #include "check/Verdicts.h"
 
+#include <algorithm>
+
 namespace tarrowin {
 
 WindowModel::WindowModel(const Clock& clock, const DateTimeFormat& format) : clock_(clock), format_(format)
@@ -33,12 +35,27 @@ void WindowModel::pickSection(std::string_view designation)
     lookUpSection(sheet_);
 }
 
-void WindowModel::chooseGrade(Grade grade) { selectGrade(sheet_, grade); }
+void WindowModel::chooseGrade(Grade grade)
+{
+    grade_ = grade;
+    selectGrade(sheet_, grade);
+}
 
 std::optional<ArithmeticFault> WindowModel::calculate() { return runCheckComputation(sheet_); }
 
 void WindowModel::clear() { blankJudgedResults(sheet_); }
 
 SectionSurvey WindowModel::survey() const { return surveySections(sheet_.texts()); }
+
+void WindowModel::open(const Stringer& stringer)
+{
+    for (Field field : stringerFields)
+        if (std::ranges::find(inputFields, field) == inputFields.end())
+            sheet_.write(field, stringer.texts[field]);
+    chooseGrade(stringer.grade);
+    for (Field field : inputFields)
+        sheet_.write(field, stringer.texts[field]);
+    clear();
+}
 
 }  // namespace tarrowin

@@ -3,6 +3,7 @@
 #include "catalogue/SteelGrades.h"
 #include "check/ArithmeticFault.h"
 #include "sheet/FieldSheet.h"
+#include "stringer/Stringer.h"
 #include "survey/SectionSurvey.h"
 #include "ui/model/DateTime.h"
 
@@ -47,6 +48,8 @@ public:
 
     // A grade option selected: its strengths go into the strength fields.
     void chooseGrade(Grade grade);
+    // The option on show; nothing in a calculation reads it.
+    Grade selectedGrade() const { return grade_; }
 
     // The calculation. A fault stops it where it stands; the fields keep what
     // it wrote before, and the fault comes back for the caller to report.
@@ -59,10 +62,20 @@ public:
     // Every catalogue section checked for the sheet as it stands; writes nothing.
     SectionSurvey survey() const;
 
+    // A stringer opened from a file: the picker's text as typing writes it
+    // (no lookup: the stringer's own properties go into the section fields),
+    // the grade as a click on its option, the inputs as typed, and then the
+    // results emptied as 清零 does, so that what shows is what 计算 will use.
+    void open(const Stringer& stringer);
+
+    // What the window holds now, as a stringer to save.
+    Stringer stringer() const { return stringerFrom(sheet_.texts(), grade_); }
+
 private:
     const Clock& clock_;
     const DateTimeFormat& format_;
     FieldSheet sheet_;
+    Grade grade_ = Grade::Q235B;  // the option selected at start
 };
 
 }  // namespace tarrowin
