@@ -4,23 +4,46 @@
 #include "sheet/FieldSheet.h"
 #include "sheet/NumberText.h"
 
+#include <array>
+
 namespace tarrowin {
+
+namespace {
+
+// Each input by the field it is read from, in reading order.
+struct InputField {
+    Field field;
+    ParsedNumber StringerInputs::*input;
+};
+
+constexpr std::array<InputField, 10> inputReads = {{
+    {Field::HorizontalLength, &StringerInputs::horizontalLength},
+    {Field::VerticalHeight, &StringerInputs::verticalHeight},
+    {Field::FlightWidth, &StringerInputs::flightWidth},
+    {Field::DeadLoad, &StringerInputs::deadLoad},
+    {Field::LiveLoad, &StringerInputs::liveLoad},
+    {Field::SecondMomentOfArea, &StringerInputs::secondMomentOfArea},
+    {Field::SectionModulus, &StringerInputs::sectionModulus},
+    {Field::WebThickness, &StringerInputs::webThickness},
+    {Field::FirstMomentOfArea, &StringerInputs::firstMomentOfArea},
+    {Field::SectionMass, &StringerInputs::sectionMass},
+}};
+
+}  // namespace
 
 StringerInputs readStringerInputs(const FieldTexts& texts)
 {
-    const auto read = [&texts](Field field) { return parseLeadingNumber(texts[field]); };
     StringerInputs inputs;
-    inputs.horizontalLength = read(Field::HorizontalLength);
-    inputs.verticalHeight = read(Field::VerticalHeight);
-    inputs.flightWidth = read(Field::FlightWidth);
-    inputs.deadLoad = read(Field::DeadLoad);
-    inputs.liveLoad = read(Field::LiveLoad);
-    inputs.secondMomentOfArea = read(Field::SecondMomentOfArea);
-    inputs.sectionModulus = read(Field::SectionModulus);
-    inputs.webThickness = read(Field::WebThickness);
-    inputs.firstMomentOfArea = read(Field::FirstMomentOfArea);
-    inputs.sectionMass = read(Field::SectionMass);
+    for (const InputField& read : inputReads)
+        inputs.*read.input = parseLeadingNumber(texts[read.field]);
     return inputs;
+}
+
+void readInput(StringerInputs& inputs, Field field, std::string_view text)
+{
+    for (const InputField& read : inputReads)
+        if (read.field == field)
+            inputs.*read.input = parseLeadingNumber(text);
 }
 
 void blankJudgedResults(FieldSheet& sheet)

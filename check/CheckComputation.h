@@ -2,8 +2,10 @@
 
 #include "check/ArithmeticFault.h"
 #include "check/StringerCalculation.h"
+#include "sheet/Field.h"
 
 #include <optional>
+#include <string_view>
 
 namespace tarrowin {
 
@@ -13,6 +15,10 @@ class FieldTexts;
 // Reads the flight's geometry and loads, then the section's properties, each
 // once and in that order, by the leading-number parse.
 StringerInputs readStringerInputs(const FieldTexts& texts);
+
+// Reads the text as the field's input, as readStringerInputs would; a field
+// that is not an input changes nothing.
+void readInput(StringerInputs& inputs, Field field, std::string_view text);
 
 // Empties what a calculation shows: each judged result, each verdict word,
 // then the overall message. Emptying a result that held text runs its verdict

@@ -9,27 +9,25 @@
 
 namespace tarrowin {
 
-StringerCheck::StringerCheck(const FieldTexts& texts) : outcome_(calculateStringer(readStringerInputs(texts)))
+StringerCheck::StringerCheck(const FieldTexts& texts) : StringerCheck(readStringerInputs(texts), texts) {}
+
+StringerCheck::StringerCheck(const StringerInputs& inputs, const FieldTexts& texts)
+    : outcome_(calculateStringer(inputs))
 {
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        if (!completed(outcome_, results[i].quantity))
-            break;
-        resultTexts_[i] = resultText(results[i], outcome_.values);
-    }
     for (const Check& check : checks) {
         if (!completed(outcome_, check.demand))
             break;
         // A limit that the calculation itself writes is judged as this run
         // wrote it, as the window's verdict reads it just after the write.
         const Result* limitResult = resultShownIn(check.limit);
-        const std::string& limitText = limitResult ? text(limitResult->quantity) : texts[check.limit];
-        verdicts_[checkIndex(check)] = judge(text(check.demand), limitText);
+        const std::string limitText = limitResult ? formatted(limitResult->quantity) : texts[check.limit];
+        verdicts_[checkIndex(check)] = judge(formatted(check.demand), limitText);
         limitValues_[checkIndex(check)] =
             limitResult ? outcome_.values.*limitResult->value : parseLeadingNumber(limitText).value;
     }
 }
 
-std::size_t StringerCheck::resultIndex(Quantity result) const
+std::size_t StringerCheck::resultIndex(Quantity result)
 {
     std::size_t i = 0;
     while (i + 1 < results.size() && results[i].quantity != result)
@@ -37,7 +35,21 @@ std::size_t StringerCheck::resultIndex(Quantity result) const
     return i;
 }
 
-const std::string& StringerCheck::text(Quantity result) const { return resultTexts_[resultIndex(result)]; }
+const std::string& StringerCheck::formatted(Quantity result)
+{
+    const std::size_t i = resultIndex(result);
+    if (!resultTexts_[i])
+        resultTexts_[i] = resultText(results[i], outcome_.values);
+    return *resultTexts_[i];
+}
+
+std::string StringerCheck::text(Quantity result) const
+{
+    if (!completed(outcome_, result))
+        return {};
+    const std::size_t i = resultIndex(result);
+    return resultTexts_[i] ? *resultTexts_[i] : resultText(results[i], outcome_.values);
+}
 
 std::optional<Verdict> StringerCheck::verdict(const Check& check) const { return verdicts_[checkIndex(check)]; }
 

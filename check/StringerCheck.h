@@ -21,6 +21,9 @@ public:
     // Reads the inputs, the section's properties and the strengths from the
     // texts, as the calculation and the verdicts read them from the sheet.
     explicit StringerCheck(const FieldTexts& texts);
+    // The same with the inputs already read from those texts: a survey reads
+    // the flight once for every section.
+    StringerCheck(const StringerInputs& inputs, const FieldTexts& texts);
 
     // The unrounded values, and the fault if the calculation met one.
     const StringerOutcome& outcome() const { return outcome_; }
@@ -28,7 +31,7 @@ public:
 
     // The text the result's field would hold; empty where the run did not get
     // that far (a fault stopped it first).
-    const std::string& text(Quantity result) const;
+    std::string text(Quantity result) const;
 
     // The check's verdict; none where its result was not reached.
     std::optional<Verdict> verdict(const Check& check) const;
@@ -42,11 +45,14 @@ public:
     std::optional<double> utilisation(const Check& check) const;
 
 private:
-    std::size_t resultIndex(Quantity result) const;
+    static std::size_t resultIndex(Quantity result);
+    // The result's text, formatted once.
+    const std::string& formatted(Quantity result);
     std::size_t checkIndex(const Check& check) const { return static_cast<std::size_t>(&check - checks.data()); }
 
     StringerOutcome outcome_;
-    std::array<std::string, results.size()> resultTexts_;
+    // The texts the verdicts judged; the others are formatted when asked for.
+    std::array<std::optional<std::string>, results.size()> resultTexts_;
     std::array<std::optional<Verdict>, checks.size()> verdicts_;
     std::array<double, checks.size()> limitValues_{};
 };

@@ -1,5 +1,6 @@
 #include "survey/SectionSurvey.h"
 
+#include "check/CheckComputation.h"
 #include "sheet/FieldTexts.h"
 
 #include <algorithm>
@@ -26,11 +27,19 @@ SectionSurvey surveySections(const FieldTexts& texts)
 {
     SectionSurvey survey;
     survey.rows.reserve(sectionCatalogue().size());
-    FieldTexts withSection = texts;
+    // The flight and its loads are the same for every section: read once.
+    const StringerInputs flight = readStringerInputs(texts);
     for (const Section& section : sectionCatalogue()) {
-        for (const PropertyText& property : propertyTexts(section))
-            withSection[property.field] = property.text;
-        survey.rows.push_back({&section, withSection[Field::SectionMass], StringerCheck(withSection)});
+        // The section's properties as the lookup would write them, read as
+        // the calculation reads its fields.
+        StringerInputs inputs = flight;
+        std::string massText;
+        for (const PropertyText& property : propertyTexts(section)) {
+            readInput(inputs, property.field, property.text);
+            if (property.field == Field::SectionMass)
+                massText = property.text;
+        }
+        survey.rows.push_back({&section, std::move(massText), StringerCheck(inputs, texts)});
     }
     // Masses are compared as the catalogue's numbers; the sort is stable, so
     // equal masses keep catalogue order.

@@ -23,5 +23,14 @@ TEST(SteelGrades, WriteTheStrengthOfTheGradeThenItsShearStrengthAndNothingElse)
     EXPECT_THAT(recorder.events, ElementsAre("Text20=305", "Text21=175", "Text20=215", "Text21=125"));
 }
 
+// Grade names in a file or a table of stringers are matched exactly.
+TEST(SteelGrades, AreNamedExactly)
+{
+    EXPECT_EQ(gradeNamed("Q235B"), Grade::Q235B);
+    EXPECT_EQ(gradeNamed("Q355B"), Grade::Q355B);
+    for (const char* name : {"q235b", "Q235B ", "Q235", "Q345B", ""})
+        EXPECT_EQ(gradeNamed(name), std::nullopt) << name;
+}
+
 }  // namespace
 }  // namespace tarrowin

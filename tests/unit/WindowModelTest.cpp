@@ -169,5 +169,46 @@ TEST_F(WindowModelTest, SelectingTheSelectedGradeChangesNothing)
     EXPECT_EQ(snapshot(), before);
 }
 
+// A stringer from a file: "HN200x100" as the picker's text with the
+// properties of [14b, as a typed text can stand beside other properties.
+TEST_F(WindowModelTest, OpeningAStringerShowsItWithNoLookupAndNoResults)
+{
+    ASSERT_FALSE(model.calculate());
+    Stringer stringer{FieldTexts(), Grade::Q355B};
+    stringer.texts[Field::SectionDesignation] = "HN200x100";
+    const std::pair<Field, const char*> properties[] = {{Field::SecondMomentOfArea, "6090000"},
+                                                        {Field::SectionModulus, "87100"},
+                                                        {Field::WebThickness, "8"},
+                                                        {Field::FirstMomentOfArea, "52400"},
+                                                        {Field::SectionMass, "16.7"},
+                                                        {Field::HorizontalLength, "1,500"},
+                                                        {Field::LiveLoad, ""}};
+    for (const auto& [field, text] : properties)
+        stringer.texts[field] = text;
+
+    const auto before = snapshot();
+    model.open(stringer);
+    EXPECT_EQ(model.sheet().text(Field::SectionDesignation), "HN200x100");
+    for (const auto& [field, text] : properties)
+        EXPECT_EQ(model.sheet().text(field), text) << fieldName(field);
+    EXPECT_EQ(model.sheet().text(Field::DesignStrength), "305");
+    EXPECT_EQ(model.sheet().text(Field::DesignShearStrength), "175");
+    EXPECT_EQ(model.selectedGrade(), Grade::Q355B);
+    for (const Check& check : checks) {
+        EXPECT_EQ(model.sheet().text(check.demandField()), "");
+        EXPECT_EQ(model.sheet().text(check.verdict), "");
+    }
+    EXPECT_EQ(model.sheet().text(Field::OverallMessage), "");
+    EXPECT_EQ(model.stringer(), stringer);
+
+    // The moment, the shear force and the allowable deflection of the last
+    // calculation stay, as after 清零; texts outside the stringer are not its
+    // business.
+    for (Field field : {Field::BendingMoment, Field::ShearForce, Field::AllowableDeflection, Field::TimeStamp})
+        EXPECT_EQ(model.sheet().text(field), before[static_cast<std::size_t>(field)]) << fieldName(field);
+    stringer.texts[Field::TimeStamp] = "elsewhere";
+    EXPECT_EQ(model.stringer(), stringer);
+}
+
 }  // namespace
 }  // namespace tarrowin
