@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-noto-cjk fontconfig python3 python3-fonttools xvfb xauth x11-utils
   clang libclang-rt-14-dev llvm
   dpkg-dev fakeroot file desktop-file-utils appstream
+  dbus-bin dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -144,6 +144,9 @@ run_offscreen "$program"
 step "starting the unpacked program on a virtual X display"
 "$source_dir/packaging/probe-window.sh" "$program" "$desktop" || fail "the window probe failed"
 
+step "reading the unpacked program's accessibility tree as a screen reader does (AT-SPI)"
+"$source_dir/packaging/probe-accessibility.sh" "$program" || fail "the accessibility probe failed"
+
 # --- Install into the machine and remove again --------------------------------------------------
 if [ "$(id -u)" -ne 0 ]; then
   step "not root: skipped installing into this machine"
