@@ -142,8 +142,8 @@ bool SectionPicker::isListOpen() const { return watchedPopup_ && watchedPopup_->
 
 void SectionPicker::showPopup()
 {
-    // The list's window is made on first use. It closes in several ways that
-    // bypass hidePopup (a click elsewhere, for one), so its own showing and
+    // The list's window is made on first use. Qt's own handling of popups
+    // may close it without calling hidePopup, so the window's own showing and
     // hiding is what tells screen readers that the list opened or closed.
     if (!watchedPopup_) {
         watchedPopup_ = view()->window();
