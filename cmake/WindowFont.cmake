@@ -1,14 +1,15 @@
 # The face the window carries is cut at build time from the system's
-# Simplified Chinese face (fonts-noto-cjk on Debian) by a fontTools script.
+# Simplified Chinese face with half-width Latin (Noto Sans Mono CJK SC, in
+# fonts-noto-cjk on Debian) by a fontTools script.
 #
 # tarrowin_find_font_python(<var>) finds a Python 3 that has fontTools;
 # tarrowin_window_font(PYTHON <python> OUTPUT <file> SOURCES <file>...) adds
 # the command that writes <file> from every non-ASCII character in the SOURCES.
 
 set(TARROWIN_WINDOW_FONT_SOURCE "" CACHE FILEPATH
-  "Font file holding Noto Sans CJK SC (empty: ask fontconfig)")
+  "Font file holding Noto Sans Mono CJK SC (empty: ask fontconfig)")
 set(TARROWIN_WINDOW_FONT_INDEX "" CACHE STRING
-  "Index of Noto Sans CJK SC in that file (empty: ask fontconfig)")
+  "Index of Noto Sans Mono CJK SC in that file (empty: ask fontconfig)")
 
 function(tarrowin_find_window_font_source out_file out_index)
   if(TARROWIN_WINDOW_FONT_SOURCE)
@@ -20,12 +21,12 @@ function(tarrowin_find_window_font_source out_file out_index)
   else()
     find_program(TARROWIN_FC_MATCH fc-match REQUIRED)
     execute_process(
-      COMMAND ${TARROWIN_FC_MATCH} -f "%{file}\n%{index}" "Noto Sans CJK SC:style=Regular"
+      COMMAND ${TARROWIN_FC_MATCH} -f "%{file}\n%{index}" "Noto Sans Mono CJK SC:style=Regular"
       OUTPUT_VARIABLE match RESULT_VARIABLE status)
     string(REPLACE "\n" ";" match "${match}")
     list(LENGTH match parts)
     if(NOT status EQUAL 0 OR NOT parts EQUAL 2)
-      message(FATAL_ERROR "fontconfig does not know Noto Sans CJK SC: install fonts-noto-cjk")
+      message(FATAL_ERROR "fontconfig does not know Noto Sans Mono CJK SC: install fonts-noto-cjk")
     endif()
     list(GET match 0 file)
     list(GET match 1 index)

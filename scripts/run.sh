@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target tarrowin tarrowin-screengrab
+cmake --preset default
+cmake --build --preset default --target tarrowin tarrowin-screengrab
 
 if [ -n "${DISPLAY:-}" ]; then
   exec build/bin/tarrowin

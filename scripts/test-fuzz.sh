@@ -14,11 +14,10 @@ seconds=${TARROWIN_FUZZ_SECONDS:-60}
 build=build-fuzz
 corpus_root=${TARROWIN_FUZZ_CORPUS:-$build/corpus}
 
+# The "fuzzing" preset (CMakePresets.json) builds into build-fuzz/.
 rm -rf "$build"
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTARROWIN_SANITIZE=address,undefined,fuzzer-no-link \
-  -DTARROWIN_WINDOW=OFF -DTARROWIN_TESTS=OFF -DTARROWIN_BENCH=OFF -DTARROWIN_FUZZ=ON
-cmake --build "$build" --parallel "$(nproc)"
+cmake --preset fuzzing
+cmake --build --preset fuzzing --parallel "$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

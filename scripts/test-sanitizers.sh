@@ -7,15 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-asan
-rm -rf "$build"
-cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-  -DTARROWIN_SANITIZE=address,undefined,float-cast-overflow \
-  -DTARROWIN_TESTS=ON -DTARROWIN_FUZZ=ON -DTARROWIN_BENCH=OFF
-cmake --build "$build" --parallel "$(nproc)"
-
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1
-export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+# The build and the sanitizers' options are the "sanitizers" preset's
+# (CMakePresets.json), in build-asan/.
+rm -rf build-asan
+cmake --preset sanitizers
+cmake --build --preset sanitizers --parallel "$(nproc)"
+ctest --preset sanitizers --parallel "$(nproc)"
 echo "Sanitized tests passed."

@@ -1,5 +1,6 @@
 #include "ui/qt/SectionPicker.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,7 +13,9 @@ namespace {
 
 // Qt names an editable combo box by its current text on some platforms,
 // which would make the picker's name change with every pick. A screen
-// reader reads the picker's own name, and its text as the value.
+// reader reads the picker's own name, and its text as the value. Replacing
+// Qt's interface for that drops what it gave: the list as a child, the
+// expanded state and the actions that open the list, so they are given here.
 class AccessibleSectionPicker final : public QAccessibleWidget {
 public:
     explicit AccessibleSectionPicker(QWidget* picker) : QAccessibleWidget(picker, QAccessible::ComboBox) {}
@@ -20,7 +23,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return static_cast<const QComboBox*>(widget())->currentText();
+            return picker()->currentText();
         return QAccessibleWidget::text(kind);
     }
 
@@ -29,8 +32,72 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.editable = true;
         state.expandable = true;
+        state.expanded = picker()->isListOpen();
+        state.collapsed = !state.expanded;
         return state;
     }
+
+    // The list first, then the edit part, in the order Qt's combo box uses.
+    int childCount() const override { return 2; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        switch (index) {
+        case 0: return QAccessible::queryAccessibleInterface(picker()->view());
+        case 1: return QAccessible::queryAccessibleInterface(picker()->lineEdit());
+        default: return nullptr;
+        }
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == picker()->view())
+            return 0;
+        if (child->object() == picker()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    // While the list is open the keys move through its entries, so the
+    // entry they are on has the focus.
+    QAccessibleInterface* focusChild() const override
+    {
+        if (picker()->isListOpen()) {
+            if (QAccessibleInterface* list = child(0))
+                return list->focusChild();
+        }
+        return QAccessibleWidget::focusChild();
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << showMenuAction() << pressAction();
+    }
+
+    QString localizedActionDescription(const QString& action) const override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            return picker()->isListOpen() ? QStringLiteral("关闭截面列表") : QStringLiteral("打开截面列表");
+        return QAccessibleWidget::localizedActionDescription(action);
+    }
+
+    // Either action opens a closed list and closes an open one; neither picks.
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (picker()->isListOpen())
+                picker()->hidePopup();
+            else
+                picker()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    SectionPicker* picker() const { return static_cast<SectionPicker*>(widget()); }
 };
 
 QAccessibleInterface* accessibleSectionPicker(const QString& className, QObject* object)
@@ -69,6 +136,37 @@ void SectionPicker::showText(const QString& text)
         lineEdit()->setText(text);
         lineEdit()->setCursorPosition(0);
     }
+}
+
+bool SectionPicker::isListOpen() const { return watchedPopup_ && watchedPopup_->isVisible(); }
+
+void SectionPicker::showPopup()
+{
+    // The list's window is made on first use. Qt's own handling of popups
+    // may close it without calling hidePopup, so the window's own showing and
+    // hiding is what tells screen readers that the list opened or closed.
+    if (!watchedPopup_) {
+        watchedPopup_ = view()->window();
+        watchedPopup_->installEventFilter(this);
+    }
+    QComboBox::showPopup();
+}
+
+bool SectionPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedPopup_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        announceListOpenChanged();
+    return QComboBox::eventFilter(watched, event);
+}
+
+void SectionPicker::announceListOpenChanged()
+{
+    // The event names what changed; the reader asks for the new state.
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SectionPicker::keyPressEvent(QKeyEvent* event)

@@ -10,6 +10,11 @@ namespace tarrowin {
 // are typed; here typing only ever changes the text, and only a pick from
 // the list (mouse, or Up/Down and Page keys with the list closed, Enter or a
 // click in the open list) counts as a pick.
+//
+// Screen readers see it as Qt's own combo box shows itself, under a name
+// that stays put: the picker's caption as its name, the text on show as its
+// value, the list with its entries and the edit part as its children, and
+// whether the list is open.
 class SectionPicker : public QComboBox {
     Q_OBJECT
 
@@ -20,6 +25,11 @@ public:
     // write that echoes the user's typing leaves the caret where it is.
     void showText(const QString& text);
 
+    // Whether the list of entries is open.
+    bool isListOpen() const;
+
+    void showPopup() override;
+
 signals:
     // The user changed the text in the edit part.
     void textTyped(const QString& text);
@@ -29,6 +39,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void announceListOpenChanged();
+
+    QWidget* watchedPopup_ = nullptr;
 };
 
 }  // namespace tarrowin

@@ -5,7 +5,8 @@
 namespace tarrowin {
 
 // The family of the face the program carries: every character the window
-// writes, cut from a Simplified Chinese face.
+// writes, cut from a Simplified Chinese face whose Latin letters and digits
+// are half as wide as an ideograph.
 inline constexpr char windowFontFamily[] = "Tarrowin Sans";
 
 // The window's one font, at 9 points on a 96 dpi screen: the carried face,

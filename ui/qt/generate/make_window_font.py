@@ -2,6 +2,12 @@
 """Builds the window's font: the glyphs the window writes, cut from a system
 CJK face and carried inside the program.
 
+The face is the monospaced cut of the CJK face: its ideographs are the same
+glyphs as the proportional cut's, while its Latin letters, digits and signs
+are half as wide as an ideograph, as on fixed Chinese forms. Proportional
+Latin is wider: "kN/m2" and "N/mm2" would overrun the 33-pixel unit labels
+beside the loads and the shear stress, and lose their last character.
+
 The full face is a collection of some 65,000 glyphs in five languages. Opening
 it, and reading glyphs scattered through it, costs the window a few megabytes
 of memory and a noticeable part of its start-up; the window itself writes a
@@ -29,7 +35,7 @@ from fontTools.ttLib import TTFont, newTable
 
 FAMILY = "Tarrowin Sans"
 POSTSCRIPT_NAME = "TarrowinSans-Regular"
-EXPECTED_SOURCE_FAMILY = "Noto Sans CJK SC"
+EXPECTED_SOURCE_FAMILY = "Noto Sans Mono CJK SC"
 
 # What a user types, and what a Chinese date and time may be written with.
 ALWAYS_KEPT = "".join(chr(c) for c in range(0x20, 0x7F)) + "年月日时分秒上午下午星期一二三四五六七八九十"

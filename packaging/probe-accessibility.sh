@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Starts Tarrowin on a private virtual X display, in a private D-Bus session with its accessibility bus,
+# and reads the program's accessibility tree from outside as a screen reader does (AT-SPI): the section
+# picker must show its list of 19 entries, its collapsed and expanded states and the actions that open
+# and close the list, and the focus must land on the current entry when the list opens
+# (probe-accessibility.py). Stops the program, the display and the session after.
+# Usage: probe-accessibility.sh PROGRAM
+set -euo pipefail
+
+[ $# -eq 1 ] || { echo "usage: $0 PROGRAM" >&2; exit 2; }
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+# The system's Python carries pyatspi; one of one's own ahead on the PATH rarely does.
+python=/usr/bin/python3
+
+# A session bus of its own, so that the probe neither needs nor disturbs a desktop's; the accessibility
+# bus starts on it when first asked for.
+if [ -z "${TARROWIN_PROBE_SESSION:-}" ]; then
+  command -v dbus-run-session >/dev/null || { echo "accessibility probe: dbus-run-session is missing" >&2; exit 1; }
+  # The buses and the registry report each start; only other messages are shown.
+  set +e
+  TARROWIN_PROBE_SESSION=1 dbus-run-session -- "$0" "$program" 2>&1 |
+    grep -v -e 'Failed to set fd limit' -e 'Activating service name=' -e 'Successfully activated service' \
+      -e '^SpiRegistry daemon is running'
+  statuses=("${PIPESTATUS[@]}")
+  exit "${statuses[0]}"
+fi
+
+work=$(mktemp -d)
+server_pid=''
+pid=''
+stop() {
+  if [ -n "$1" ]; then
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+  fi
+}
+cleanup() {
+  stop "$pid"
+  stop "$server_pid"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "accessibility probe: $*" >&2
+  for log in server program; do
+    if [ -s "$work/$log.log" ]; then
+      echo "--- $log output ---" >&2
+      cat "$work/$log.log" >&2
+    fi
+  done
+  exit 1
+}
+
+"$python" -c 'import pyatspi' 2>/dev/null || fail "$python has no pyatspi: install python3-pyatspi"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
+server_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$server_pid" 2>/dev/null || fail "Xvfb did not start"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not report a display within 10 s"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# Qt answers on the accessibility bus once a screen reader is running; none runs here, so it is told to.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+pid=$!
+
+"$python" "$here/probe-accessibility.py" "$pid" || fail "the accessibility tree is not as expected"
+kill -0 "$pid" 2>/dev/null || fail "the program ended while being probed"
