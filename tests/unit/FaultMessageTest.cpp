@@ -8,6 +8,7 @@ namespace tarrowin {
 namespace {
 
 struct SummaryCase {
+    std::string name;
     ArithmeticFault fault;
     std::string summary;
 };
@@ -23,11 +24,13 @@ TEST_P(FaultSummaryTest, NamesTheKindInShortAndWhatWasBeingComputed)
 // have words of their own.
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultSummaryTest,
-    testing::Values(SummaryCase{{FaultKind::DivisionByZero, Quantity::BendingStress}, "除零（计算正应力时）"},
-                    SummaryCase{{FaultKind::Overflow, Quantity::ShearStress}, "溢出（计算剪应力时）"},
-                    SummaryCase{{FaultKind::Overflow, Quantity::Deflection}, "溢出（计算挠度时）"},
-                    SummaryCase{{FaultKind::Overflow, Quantity::InputGeometry}, "溢出（读取梯段尺寸时）"},
-                    SummaryCase{{FaultKind::DivisionByZero, Quantity::Slope}, "除零（计算斜长与坡度时）"}));
+    testing::Values(
+        SummaryCase{"DivisionInBendingStress", {FaultKind::DivisionByZero, Quantity::BendingStress}, "除零（计算正应力时）"},
+        SummaryCase{"OverflowInShearStress", {FaultKind::Overflow, Quantity::ShearStress}, "溢出（计算剪应力时）"},
+        SummaryCase{"OverflowInDeflection", {FaultKind::Overflow, Quantity::Deflection}, "溢出（计算挠度时）"},
+        SummaryCase{"OverflowReadingGeometry", {FaultKind::Overflow, Quantity::InputGeometry}, "溢出（读取梯段尺寸时）"},
+        SummaryCase{"DivisionInSlope", {FaultKind::DivisionByZero, Quantity::Slope}, "除零（计算斜长与坡度时）"}),
+    [](const testing::TestParamInfo<SummaryCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tarrowin
