@@ -5,6 +5,7 @@
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/GroupFrameStyle.h"
 #include "ui/qt/SectionPicker.h"
+#include "ui/qt/SectionSurveyDialog.h"
 #include "ui/qt/WindowFont.h"
 
 #include "IconPixels.h"  // written at build time
@@ -209,6 +210,26 @@ void MainWindow::bindNotices()
     auto* clearButton = findChild<QPushButton*>(QStringLiteral("Command2"));
     connect(calculateButton, &QPushButton::clicked, this, [this] { runNotice([&] { calculate(); }); });
     connect(clearButton, &QPushButton::clicked, this, [this] { runNotice([&] { model_.clear(); }); });
+}
+
+void MainWindow::surveySections()
+{
+    auto* dialog = new SectionSurveyDialog(model_.survey(), model_.sheet().texts(), model_.selectedGrade(), this);
+    connect(dialog, &SectionSurveyDialog::sectionChosen, this, &MainWindow::pickSurveyedSection);
+    // Window-modal and without waiting: the window's texts cannot change
+    // under the survey while it is on show.
+    dialog->open();
+}
+
+void MainWindow::pickSurveyedSection(const QString& designation)
+{
+    // As a pick from the list: the list's current entry moves to the section
+    // too, so that the arrow keys go on from it; then the picker shows the
+    // designation and the lookup runs.
+    const int entry = picker_->findText(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        picker_->setCurrentIndex(entry);
+    runNotice([&] { model_.pickSection(designation.toStdString()); });
 }
 
 void MainWindow::fieldWritten(Field field, const std::string& text)

@@ -26,6 +26,9 @@ public:
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // 截面优选: the survey of every section opens over the window.
+    void surveySections();
+
 private:
     void buildControls();
     void showSheet();
@@ -36,6 +39,7 @@ private:
 
     void calculate();
     void reportFault(const ArithmeticFault& fault);
+    void pickSurveyedSection(const QString& designation);
 
     // Runs a notice so that nothing escapes into Qt's event loop.
     template <typename Notice>
