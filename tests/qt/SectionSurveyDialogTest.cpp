@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "ui/qt/SectionSurveyDialog.h"
+#include "ui/qt/WindowCommands.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -326,6 +327,8 @@ void SectionSurveyDialogTest::everyTextIsInTheWindowFace()
         for (int row = 0; row < table->rowCount(); ++row)
             texts += table->index(row, column).data().toString();
     }
+    for (const WindowCommand& command : windowCommands())
+        texts += QString::fromUtf8(command.caption);
     // The short fault words are in the face too.
     texts += QStringLiteral("除零");
     QVERIFY(texts.contains(QStringLiteral("溢出（计算剪应力时）")));
