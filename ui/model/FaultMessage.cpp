@@ -12,6 +12,11 @@ std::string_view kindInChinese(FaultKind kind)
     return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
 }
 
+std::string_view shortKindInChinese(FaultKind kind)
+{
+    return kind == FaultKind::DivisionByZero ? "除零" : "溢出";
+}
+
 std::string quantityInChinese(Quantity quantity)
 {
     if (const Check* check = checkOf(quantity))
@@ -38,6 +43,15 @@ std::string faultMessageText(const ArithmeticFault& fault)
     text += "（";
     text += quantityInChinese(fault.quantity);
     text += "时）。\n计算已中止，已输入的数据均保留，请检查输入后重新计算。";
+    return text;
+}
+
+std::string faultSummaryInChinese(const ArithmeticFault& fault)
+{
+    std::string text(shortKindInChinese(fault.kind));
+    text += "（";
+    text += quantityInChinese(fault.quantity);
+    text += "时）";
     return text;
 }
 

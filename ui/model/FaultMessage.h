@@ -10,6 +10,10 @@ namespace tarrowin {
 // kind of fault and what was being computed.
 std::string faultMessageText(const ArithmeticFault& fault);
 
+// The fault in a few words, for a table cell: the kind in short and what was
+// being computed, such as "除零（计算正应力时）" or "溢出（读取梯段尺寸时）".
+std::string faultSummaryInChinese(const ArithmeticFault& fault);
+
 // The title of the report's message box.
 std::string faultMessageTitle();
 

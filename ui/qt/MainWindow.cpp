@@ -5,16 +5,21 @@
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/GroupFrameStyle.h"
 #include "ui/qt/SectionPicker.h"
+#include "ui/qt/SectionSurveyDialog.h"
+#include "ui/qt/WindowCommands.h"
 #include "ui/qt/WindowFont.h"
 
 #include "IconPixels.h"  // written at build time
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +127,7 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent) : QWidget(parent), m
     buildControls();
     showSheet();
     bindNotices();
+    buildCommands();
     model_.setObserver(this);
     // The first control of the focus cycle has the focus when the window opens.
     picker_->setFocus(Qt::OtherFocusReason);
@@ -209,6 +215,55 @@ void MainWindow::bindNotices()
     auto* clearButton = findChild<QPushButton*>(QStringLiteral("Command2"));
     connect(calculateButton, &QPushButton::clicked, this, [this] { runNotice([&] { calculate(); }); });
     connect(clearButton, &QPushButton::clicked, this, [this] { runNotice([&] { model_.clear(); }); });
+}
+
+void MainWindow::buildCommands()
+{
+    for (const WindowCommand& command : windowCommands()) {
+        auto* action = new QAction(QString::fromUtf8(command.caption), this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(QKeySequence(command.shortcut));
+        // Window-wide, so that it works with the focus in any control.
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { runNotice([&] { (this->*run)(); }); });
+        addAction(action);
+        commands_ << action;
+    }
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The window's surface, its frames and its labels leave a right click to
+    // their container and end here; text boxes and the picker keep their own
+    // menu.
+    if (!commandMenu_) {
+        commandMenu_ = new QMenu(this);
+        commandMenu_->setObjectName(QStringLiteral("commandMenu"));
+        commandMenu_->addActions(commands_);
+    }
+    commandMenu_->popup(event->globalPos());
+    event->accept();
+}
+
+void MainWindow::surveySections()
+{
+    auto* dialog = new SectionSurveyDialog(model_.survey(), model_.sheet().texts(), model_.selectedGrade(), this);
+    connect(dialog, &SectionSurveyDialog::sectionChosen, this, &MainWindow::pickSurveyedSection);
+    // Window-modal and without waiting: the window's texts cannot change
+    // under the survey while it is on show.
+    dialog->open();
+}
+
+void MainWindow::pickSurveyedSection(const QString& designation)
+{
+    // As a pick from the list: the list's current entry moves to the section
+    // too, so that the arrow keys go on from it; then the picker shows the
+    // designation and the lookup runs.
+    const int entry = picker_->findText(designation, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        picker_->setCurrentIndex(entry);
+    runNotice([&] { model_.pickSection(designation.toStdString()); });
 }
 
 void MainWindow::fieldWritten(Field field, const std::string& text)

@@ -2,12 +2,15 @@
 
 #include "sheet/FieldSheet.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace tarrowin {
 
@@ -26,16 +29,26 @@ public:
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Commands beyond the buttons, which the context menu and their shortcuts run.
+
+    // 截面优选: the survey of every section opens over the window.
+    void surveySections();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void buildControls();
     void showSheet();
     void bindNotices();
+    void buildCommands();
 
     void fieldWritten(Field field, const std::string& text) override;
     void messageColourSet(Rgb colour) override;
 
     void calculate();
     void reportFault(const ArithmeticFault& fault);
+    void pickSurveyedSection(const QString& designation);
 
     // Runs a notice so that nothing escapes into Qt's event loop.
     template <typename Notice>
@@ -45,6 +58,8 @@ private:
     std::array<QLineEdit*, fieldCount> textBoxes_{};
     SectionPicker* picker_ = nullptr;
     QLabel* timeStamp_ = nullptr;
+    QList<QAction*> commands_;
+    QMenu* commandMenu_ = nullptr;  // built at the first right click
 };
 
 }  // namespace tarrowin

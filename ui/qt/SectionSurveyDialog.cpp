@@ -1,0 +1,191 @@
+#include "ui/qt/SectionSurveyDialog.h"
+
+#include "sheet/FieldTexts.h"
+#include "ui/qt/SectionSurveyModel.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace tarrowin {
+namespace {
+
+struct InputCaption {
+    Field field;
+    const char* caption;
+    const char* unit;
+};
+
+// The inputs as the window captions them.
+constexpr std::array inputCaptions{
+    InputCaption{Field::HorizontalLength, "水平长度", "mm"},
+    InputCaption{Field::VerticalHeight, "垂直高度", "mm"},
+    InputCaption{Field::FlightWidth, "梯段宽度", "mm"},
+    InputCaption{Field::DeadLoad, "恒荷载标准值", "kN/m2"},
+    InputCaption{Field::LiveLoad, "活荷载标准值", "kN/m2"},
+};
+
+// A text shows as typed, except that one longer than a line's share shows its
+// beginning and an ellipsis: a pasted page must not stretch the dialog.
+QString shownText(const std::string& text)
+{
+    constexpr qsizetype longest = 20;
+    const QString shown = QString::fromStdString(text);
+    if (shown.size() <= longest)
+        return shown;
+    qsizetype kept = longest - 1;
+    if (shown.at(kept - 1).isHighSurrogate())
+        --kept;  // never half a character
+    return shown.left(kept) + QStringLiteral("…");
+}
+
+// What the survey read: the five inputs, and the grade on show with the
+// strengths as the strength fields hold them.
+QString basisText(const FieldTexts& texts, Grade grade)
+{
+    QStringList parts;
+    for (const InputCaption& input : inputCaptions)
+        parts << QString::fromUtf8(input.caption) + QLatin1Char(' ') + shownText(texts[input.field])
+                     + QLatin1Char(' ') + QString::fromUtf8(input.unit);
+    const std::string_view gradeName = steelGrade(grade).name;
+    parts << QStringLiteral("材质 ") + QString::fromUtf8(gradeName.data(), qsizetype(gradeName.size()))
+                 + QStringLiteral("（f = ") + shownText(texts[Field::DesignStrength]) + QStringLiteral("，fv = ")
+                 + shownText(texts[Field::DesignShearStrength]) + QStringLiteral(" N/mm2）");
+    return QStringLiteral("计算条件：") + parts.join(QStringLiteral("，")) + QStringLiteral("。");
+}
+
+QString conclusionText(const SectionSurveyModel& model)
+{
+    const int row = model.recommendedRow();
+    if (row < 0)
+        return QStringLiteral("没有截面满足全部验算。");
+    return QStringLiteral("推荐截面：") + model.designation(row) + QStringLiteral("，满足全部验算的最轻截面。");
+}
+
+QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    // The inputs are the user's text: never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setText(text);
+    return label;
+}
+
+}  // namespace
+
+SectionSurveyDialog::SectionSurveyDialog(SectionSurvey survey, const FieldTexts& texts, Grade grade,
+                                         QWidget* parent)
+    : QDialog(parent), model_(new SectionSurveyModel(std::move(survey), this))
+{
+    setObjectName(QStringLiteral("SectionSurveyDialog"));
+    setWindowTitle(QStringLiteral("截面优选"));
+    setAccessibleName(QStringLiteral("截面优选"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(plainLabel(basisText(texts, grade), "surveyBasis", this));
+    layout->addWidget(plainLabel(conclusionText(*model_), "surveyConclusion", this));
+
+    buildTable();
+    layout->addWidget(table_, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    chooseButton_ = buttons->addButton(QStringLiteral("选用"), QDialogButtonBox::AcceptRole);
+    chooseButton_->setObjectName(QStringLiteral("chooseButton"));
+    chooseButton_->setAccessibleName(QStringLiteral("选用所选截面"));
+    // Enter anywhere in the dialog but on 关闭 chooses.
+    chooseButton_->setDefault(true);
+    QPushButton* closeButton = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setAccessibleName(QStringLiteral("关闭截面优选"));
+    layout->addWidget(buttons);
+
+    connect(chooseButton_, &QPushButton::clicked, this, &SectionSurveyDialog::chooseSelected);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { chooseRow(index.row()); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { chooseButton_->setEnabled(table_->selectionModel()->hasSelection()); });
+
+    selectRecommendation();
+    chooseButton_->setEnabled(table_->selectionModel()->hasSelection());
+    fitTable();
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
+void SectionSurveyDialog::buildTable()
+{
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(SectionSurveyModel::SortRole);
+
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("surveyTable"));
+    table_->setAccessibleName(QStringLiteral("各截面验算结果"));
+    table_->setModel(sorted_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the buttons; the arrow keys move between rows.
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->verticalHeader()->hide();
+    // Rows as high as their text needs, not the style's roomy default.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The survey's own order, lightest first, shown as a sort by mass.
+    table_->horizontalHeader()->setSortIndicator(SectionSurveyModel::massColumn(), Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+}
+
+void SectionSurveyDialog::selectRecommendation()
+{
+    const int row = model_->recommendedRow();
+    if (row < 0)
+        return;
+    const QModelIndex shown = sorted_->mapFromSource(model_->index(row, 0));
+    table_->selectionModel()->setCurrentIndex(shown,
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table_->scrollTo(shown);
+}
+
+void SectionSurveyDialog::fitTable()
+{
+    // Every column and, where the screen allows, every row in view at once.
+    table_->resizeColumnsToContents();
+    const int frame = 2 * table_->frameWidth();
+    const int width = table_->horizontalHeader()->length() + frame + table_->verticalScrollBar()->sizeHint().width();
+    const int height = table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() + frame;
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(width, height);
+    table_->setMinimumSize(std::min(width, room.width()), std::min(height, room.height()));
+}
+
+void SectionSurveyDialog::chooseSelected()
+{
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (!rows.isEmpty())
+        chooseRow(rows.first().row());
+}
+
+void SectionSurveyDialog::chooseRow(int shownRow)
+{
+    const int row = sorted_->mapToSource(sorted_->index(shownRow, 0)).row();
+    if (row < 0)
+        return;
+    emit sectionChosen(model_->designation(row));
+    accept();
+}
+
+}  // namespace tarrowin
