@@ -14,12 +14,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <string>
 
 namespace tarrowin {
 namespace {
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
 {
@@ -42,8 +39,8 @@ SectionSurveyDialog::SectionSurveyDialog(SurveyTable table, QWidget* parent) : Q
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(plainLabel(fromUtf8(table.basisLine), "surveyBasis", this));
-    layout->addWidget(plainLabel(fromUtf8(table.conclusionLine), "surveyConclusion", this));
+    layout->addWidget(plainLabel(QString::fromStdString(table.basisLine), "surveyBasis", this));
+    layout->addWidget(plainLabel(QString::fromStdString(table.conclusionLine), "surveyConclusion", this));
     model_ = new SectionSurveyModel(std::move(table), this);
 
     buildTable();

@@ -7,8 +7,6 @@
 namespace tarrowin {
 namespace {
 
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 Qt::Alignment qtAlignment(SurveyTable::Alignment alignment)
 {
     switch (alignment) {
@@ -42,7 +40,7 @@ QVariant SectionSurveyModel::data(const QModelIndex& index, int role) const
         return {};
     const SurveyTable::Cell& cell = table_.rows[std::size_t(index.row())].cells[std::size_t(index.column())];
     switch (role) {
-    case Qt::DisplayRole: return fromUtf8(cell.text);
+    case Qt::DisplayRole: return QString::fromStdString(cell.text);
     case SortRole: return cell.sortValue;
     case Qt::ForegroundRole:
         // The red of the overall message's failure.
@@ -58,11 +56,14 @@ QVariant SectionSurveyModel::data(const QModelIndex& index, int role) const
 QVariant SectionSurveyModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
-        return fromUtf8(table_.columns[std::size_t(section)].header);
+        return QString::fromStdString(table_.columns[std::size_t(section)].header);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QString SectionSurveyModel::designation(int row) const { return fromUtf8(table_.rows[std::size_t(row)].designation); }
+QString SectionSurveyModel::designation(int row) const
+{
+    return QString::fromStdString(table_.rows[std::size_t(row)].designation);
+}
 
 int SectionSurveyModel::recommendedRow() const
 {
