@@ -54,6 +54,8 @@ enum Column : std::size_t {
     Deflection, AllowableDeflection, DeflectionVerdict, DeflectionRatio, Remark, ColumnCount
 };
 
+// A window model with the grade chosen first and the texts typed after it:
+// choosing a grade writes the strength fields, and a typed strength must stand.
 class WindowWithTexts {
 public:
     explicit WindowWithTexts(const std::vector<std::pair<Field, std::string>>& typed, Grade grade = Grade::Q235B)
