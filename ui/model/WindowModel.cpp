@@ -47,6 +47,8 @@ void WindowModel::clear() { blankJudgedResults(sheet_); }
 
 SectionSurvey WindowModel::survey() const { return surveySections(sheet_.texts()); }
 
+SurveyTable WindowModel::surveyTable() const { return tarrowin::surveyTable(survey(), sheet_.texts(), grade_); }
+
 void WindowModel::open(const Stringer& stringer)
 {
     for (Field field : stringerFields)

@@ -6,6 +6,7 @@
 #include "stringer/Stringer.h"
 #include "survey/SectionSurvey.h"
 #include "ui/model/DateTime.h"
+#include "ui/model/SurveyTable.h"
 
 #include <optional>
 #include <string>
@@ -61,6 +62,9 @@ public:
 
     // Every catalogue section checked for the sheet as it stands; writes nothing.
     SectionSurvey survey() const;
+    // The same survey as 截面优选 lays it out, with the texts and the grade
+    // on show that it was computed for.
+    SurveyTable surveyTable() const;
 
     // A stringer opened from a file: the picker's text as typing writes it
     // (no lookup: the stringer's own properties go into the section fields),

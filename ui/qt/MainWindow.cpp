@@ -248,7 +248,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 
 void MainWindow::surveySections()
 {
-    auto* dialog = new SectionSurveyDialog(model_.survey(), model_.sheet().texts(), model_.selectedGrade(), this);
+    auto* dialog = new SectionSurveyDialog(model_.surveyTable(), this);
     connect(dialog, &SectionSurveyDialog::sectionChosen, this, &MainWindow::pickSurveyedSection);
     // Window-modal and without waiting: the window's texts cannot change
     // under the survey while it is on show.

@@ -1,6 +1,5 @@
 #include "ui/qt/SectionSurveyDialog.h"
 
-#include "sheet/FieldTexts.h"
 #include "ui/qt/SectionSurveyModel.h"
 
 #include <QDialogButtonBox>
@@ -15,62 +14,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace tarrowin {
 namespace {
-
-struct InputCaption {
-    Field field;
-    const char* caption;
-    const char* unit;
-};
-
-// The inputs as the window captions them.
-constexpr std::array inputCaptions{
-    InputCaption{Field::HorizontalLength, "水平长度", "mm"},
-    InputCaption{Field::VerticalHeight, "垂直高度", "mm"},
-    InputCaption{Field::FlightWidth, "梯段宽度", "mm"},
-    InputCaption{Field::DeadLoad, "恒荷载标准值", "kN/m2"},
-    InputCaption{Field::LiveLoad, "活荷载标准值", "kN/m2"},
-};
-
-// A text shows as typed, except that one longer than a line's share shows its
-// beginning and an ellipsis: a pasted page must not stretch the dialog.
-QString shownText(const std::string& text)
-{
-    constexpr qsizetype longest = 20;
-    const QString shown = QString::fromStdString(text);
-    if (shown.size() <= longest)
-        return shown;
-    qsizetype kept = longest - 1;
-    if (shown.at(kept - 1).isHighSurrogate())
-        --kept;  // never half a character
-    return shown.left(kept) + QStringLiteral("…");
-}
-
-// What the survey read: the five inputs, and the grade on show with the
-// strengths as the strength fields hold them.
-QString basisText(const FieldTexts& texts, Grade grade)
-{
-    QStringList parts;
-    for (const InputCaption& input : inputCaptions)
-        parts << QString::fromUtf8(input.caption) + QLatin1Char(' ') + shownText(texts[input.field])
-                     + QLatin1Char(' ') + QString::fromUtf8(input.unit);
-    const std::string_view gradeName = steelGrade(grade).name;
-    parts << QStringLiteral("材质 ") + QString::fromUtf8(gradeName.data(), qsizetype(gradeName.size()))
-                 + QStringLiteral("（f = ") + shownText(texts[Field::DesignStrength]) + QStringLiteral("，fv = ")
-                 + shownText(texts[Field::DesignShearStrength]) + QStringLiteral(" N/mm2）");
-    return QStringLiteral("计算条件：") + parts.join(QStringLiteral("，")) + QStringLiteral("。");
-}
-
-QString conclusionText(const SectionSurveyModel& model)
-{
-    const int row = model.recommendedRow();
-    if (row < 0)
-        return QStringLiteral("没有截面满足全部验算。");
-    return QStringLiteral("推荐截面：") + model.designation(row) + QStringLiteral("，满足全部验算的最轻截面。");
-}
 
 QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
 {
@@ -85,9 +31,7 @@ QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
 
 }  // namespace
 
-SectionSurveyDialog::SectionSurveyDialog(SectionSurvey survey, const FieldTexts& texts, Grade grade,
-                                         QWidget* parent)
-    : QDialog(parent), model_(new SectionSurveyModel(std::move(survey), this))
+SectionSurveyDialog::SectionSurveyDialog(SurveyTable table, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SectionSurveyDialog"));
     setWindowTitle(QStringLiteral("截面优选"));
@@ -95,8 +39,9 @@ SectionSurveyDialog::SectionSurveyDialog(SectionSurvey survey, const FieldTexts&
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(plainLabel(basisText(texts, grade), "surveyBasis", this));
-    layout->addWidget(plainLabel(conclusionText(*model_), "surveyConclusion", this));
+    layout->addWidget(plainLabel(QString::fromStdString(table.basisLine), "surveyBasis", this));
+    layout->addWidget(plainLabel(QString::fromStdString(table.conclusionLine), "surveyConclusion", this));
+    model_ = new SectionSurveyModel(std::move(table), this);
 
     buildTable();
     layout->addWidget(table_, 1);
@@ -145,7 +90,7 @@ void SectionSurveyDialog::buildTable()
     // Rows as high as their text needs, not the style's roomy default.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The survey's own order, lightest first, shown as a sort by mass.
-    table_->horizontalHeader()->setSortIndicator(SectionSurveyModel::massColumn(), Qt::AscendingOrder);
+    table_->horizontalHeader()->setSortIndicator(model_->massColumn(), Qt::AscendingOrder);
     table_->setSortingEnabled(true);
 }
 

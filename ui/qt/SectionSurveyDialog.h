@@ -1,7 +1,6 @@
 #pragma once
 
-#include "catalogue/SteelGrades.h"
-#include "survey/SectionSurvey.h"
+#include "ui/model/SurveyTable.h"
 
 #include <QDialog>
 
@@ -11,7 +10,6 @@ class QTableView;
 
 namespace tarrowin {
 
-class FieldTexts;
 class SectionSurveyModel;
 
 // 截面优选: every catalogue section checked for the flight, loads and grade on
@@ -23,8 +21,8 @@ class SectionSurveyDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The texts and grade the survey was computed for, as they stood.
-    SectionSurveyDialog(SectionSurvey survey, const FieldTexts& texts, Grade grade, QWidget* parent = nullptr);
+    // The survey as the window model lays it out, lines above the table included.
+    explicit SectionSurveyDialog(SurveyTable table, QWidget* parent = nullptr);
 
 signals:
     // The user chose the section of this designation.
