@@ -29,6 +29,7 @@ enum class Inputs {
     LiveLoad20,      // qk = 20: the light sections fail, 口200x100x4 is the lightest that passes
     LiveLoad200,     // qk = 200: every section fails
     ShearOverflows,  // V·Sx beyond the double range for the two deepest H sections
+    StressAtLimit,   // f = 67.89: [14a's 67.8926 shows "67.89" and passes, its ratio reads "1.000"
 };
 
 std::vector<std::pair<Field, std::string>> typedFor(Inputs inputs)
@@ -42,6 +43,7 @@ std::vector<std::pair<Field, std::string>> typedFor(Inputs inputs)
                 {Field::VerticalHeight, "0"},
                 {Field::FlightWidth, "2"},
                 {Field::LiveLoad, "1e306"}};
+    case Inputs::StressAtLimit: return {{Field::DesignStrength, "67.89"}};
     }
     return {};
 }
@@ -245,7 +247,12 @@ INSTANTIATE_TEST_SUITE_P(
         // A fault is a failure too; the checks it never reached are not.
         FailFlag{Inputs::ShearOverflows, "HN350x175", Remark, true},
         FailFlag{Inputs::ShearOverflows, "HN350x175", ShearVerdict, false},
-        FailFlag{Inputs::ShearOverflows, "HN350x175", ShearRatio, false}));
+        FailFlag{Inputs::ShearOverflows, "HN350x175", ShearRatio, false},
+        // 67.8926 / 67.89 = 1.0000376 reads "1.000": not above 1, as its verdict says.
+        FailFlag{Inputs::StressAtLimit, "[14a", BendingVerdict, false},
+        FailFlag{Inputs::StressAtLimit, "[14a", BendingRatio, false},
+        // 85.909 / 67.89 = 1.265.
+        FailFlag{Inputs::StressAtLimit, "口150x100x3", BendingRatio, true}));
 
 TEST(SurveyTableTest, TheRecommendedSectionFailsNowhere)
 {

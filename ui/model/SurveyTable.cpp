@@ -107,7 +107,11 @@ bool fails(const SurveyRow& row, const ColumnLayout& column)
 {
     switch (column.shows) {
     case Shows::Verdict: return row.check.verdict(*column.check) == Verdict::NotSatisfied;
-    case Shows::Ratio: return row.check.utilisation(*column.check) > 1.0;
+    // A ratio is red when it reads above 1 as written: "1.000" is not, so a
+    // stress that shows equal to its strength (and passes) is never red.
+    // Every double above the decimal 1.0005 rounds to "1.001" or more, and
+    // the double nearest 1.0005 lies below it.
+    case Shows::Ratio: return row.check.utilisation(*column.check) > 1.0005;
     case Shows::Remark: return row.check.fault().has_value();
     case Shows::Designation:
     case Shows::Mass:
