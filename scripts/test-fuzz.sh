@@ -17,7 +17,7 @@ corpus_root=${TARROWIN_FUZZ_CORPUS:-$build/corpus}
 rm -rf "$build"
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARROWIN_SANITIZE=address,undefined,fuzzer-no-link \
-  -DTARROWIN_WINDOW=OFF -DTARROWIN_TESTS=OFF -DTARROWIN_BENCH=OFF -DTARROWIN_FUZZ=ON
+  -DTARROWIN_WINDOW=OFF -DTARROWIN_PDF=OFF -DTARROWIN_TESTS=OFF -DTARROWIN_BENCH=OFF -DTARROWIN_FUZZ=ON
 cmake --build "$build" --parallel "$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
