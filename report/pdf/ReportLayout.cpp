@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -96,6 +97,7 @@ public:
         QTextBlockFormat block = paragraphFormat();
         block.setTopMargin(mm(3.5));
         block.setBottomMargin(mm(1.2));
+        keepSpaceAfterTable(block.topMargin());
         startBlock(block);
         headings_.append(cursor_.block().position());
         cursor_.insertText(qt(text), characters(headingPoints, true));
@@ -154,6 +156,19 @@ private:
 
     // A table is followed by an empty paragraph; whatever comes next goes there.
     void leaveTable() { cursor_.movePosition(QTextCursor::End); }
+
+    // Qt sets the paragraph that follows a table without its top margin, so
+    // the table leaves the space below itself instead.
+    void keepSpaceAfterTable(qreal margin)
+    {
+        const QTextBlock previous = cursor_.block().previous();
+        QTextTable* table = previous.isValid() ? QTextCursor(previous).currentTable() : nullptr;
+        if (!table || cursor_.block().length() > 1)
+            return;
+        QTextTableFormat format = table->format();
+        format.setBottomMargin(std::max(format.bottomMargin(), margin));
+        table->setFormat(format);
+    }
 
     // A new paragraph, or the empty one the cursor stands in.
     void startBlock(const QTextBlockFormat& format)
