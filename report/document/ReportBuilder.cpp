@@ -129,26 +129,34 @@ private:
     // The value the check read from the field's text, as a number text.
     std::string valueRead(Field field) const { return generalNumberText(parseLeadingNumber(texts_[field]).value); }
 
+    // The inputs as typed beside the values the check read from them. Where
+    // a text is not wholly one number, the remark says so, and a note under
+    // the table shows the first such text with its value.
     ReportSection inputSection() const
     {
-        ReportTable table{{{"项目", 0.30, ColumnAlignment::Left},
-                     {"符号", 0.10, ColumnAlignment::Centre},
-                     {"输入", 0.25, ColumnAlignment::Left},
-                     {"计算取值", 0.20, ColumnAlignment::Left},
-                     {"单位", 0.15, ColumnAlignment::Centre}},
-                    {}};
-        std::vector<ReportBlock> notes;
+        ReportTable table{{{"项目", 0.19, ColumnAlignment::Left},
+                           {"符号", 0.07, ColumnAlignment::Centre},
+                           {"输入", 0.24, ColumnAlignment::Left},
+                           {"计算取值", 0.18, ColumnAlignment::Left},
+                           {"单位", 0.12, ColumnAlignment::Centre},
+                           {"备注", 0.20, ColumnAlignment::Left}},
+                          {}};
+        std::optional<Field> firstMisread;
         const auto addNamed = [&](std::string_view name, const std::string& text) {
-            table.rows.push_back({RichText::plain(std::string(name)), {}, RichText::plain(text), {}, {}});
+            table.rows.push_back({RichText::plain(std::string(name)), {}, RichText::plain(text), {}, {}, {}});
         };
         const auto addNumbers = [&](const auto& wordings) {
             for (const InputWording& input : wordings) {
                 const std::string& text = texts_[input.field];
+                std::string remark;
+                if (!readsAsWritten(text)) {
+                    remark = text.empty() ? "未填写，取 0" : "取开头的数";
+                    if (!firstMisread && !text.empty())
+                        firstMisread = input.field;
+                }
                 table.rows.push_back({RichText::plain(std::string(input.name)), RichText::notation(input.symbol),
                                       RichText::plain(text), RichText::plain(valueRead(input.field)),
-                                      RichText::plain(std::string(input.unit))});
-                if (!readsAsWritten(text))
-                    notes.push_back(readingNote(input));
+                                      RichText::plain(std::string(input.unit)), RichText::plain(std::move(remark))});
             }
         };
         addNamed("截面", texts_[Field::SectionDesignation]);
@@ -160,22 +168,13 @@ private:
         ReportSection section{"2 已知条件", {std::move(table)}};
         if (std::optional<Paragraph> mismatch = sectionNote())
             section.blocks.push_back(*mismatch);
-        section.blocks.insert(section.blocks.end(), notes.begin(), notes.end());
-        return section;
-    }
-
-    // Says what the check made of a text that is not one plain number.
-    Paragraph readingNote(const InputWording& input) const
-    {
-        const std::string& text = texts_[input.field];
-        RichText words = RichText::notation("注：" + std::string(input.name) + " " + std::string(input.symbol));
-        if (text.empty()) {
-            words.append(" 未填写，计算按 0 取值。");
-        } else {
-            words.append(" 的输入“").append(RichText::plain(text));
-            words.append("”不是一个完整的数，计算按其开头读作 " + valueRead(input.field) + "。");
+        if (firstMisread) {
+            RichText words = RichText::plain("注：输入不是一个完整的数时，计算取其开头的数，如“");
+            words.append(RichText::plain(texts_[*firstMisread]));
+            words.append("”读作 " + valueRead(*firstMisread) + "。");
+            section.blocks.push_back(note(std::move(words)));
         }
-        return note(std::move(words));
+        return section;
     }
 
     // The picker's text need not name the properties in use: a typed text
@@ -280,10 +279,10 @@ private:
     ReportSection checkSection() const
     {
         ReportTable table{{{"", 0.08, ColumnAlignment::Left},
-                           {"", 0.12, ColumnAlignment::Left},
-                           {"", 0.55, ColumnAlignment::Left},
-                           {"", 0.17, ColumnAlignment::Left},
-                           {"", 0.08, ColumnAlignment::Left}},
+                           {"", 0.11, ColumnAlignment::Left},
+                           {"", 0.53, ColumnAlignment::Left},
+                           {"", 0.19, ColumnAlignment::Left},
+                           {"", 0.09, ColumnAlignment::Left}},
                           {},
                           false};
         for (const Check& check : checks) {

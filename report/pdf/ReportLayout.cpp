@@ -292,6 +292,13 @@ void keepTogether(QTextDocument& text, const QList<int>& headings, const QList<Q
                 continue;
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(heading).setBlockFormat(format);
+            // A step sent over to the next page goes with its heading now,
+            // and a break of its own would leave the heading alone again.
+            if (QTextTable* step = QTextCursor(next).currentTable()) {
+                QTextTableFormat stepFormat = step->format();
+                stepFormat.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+                step->setFormat(stepFormat);
+            }
             moved = true;
         }
     }

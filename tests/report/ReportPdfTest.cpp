@@ -89,6 +89,25 @@ private slots:
         QTest::newRow("typed texts") << stringerWith({{Field::FlightWidth, "1,500"}, {Field::LiveLoad, "3.5kN"}})
                                      << QStringList{"1,500", "3.5kN", "“1,500”", "13.4164078649987", "215746.875",
                                                     "257.293161831013", "2.55", "0.36", "0.19", "满足要求!"};
+        // Units typed after every number: each reads as its leading number,
+        // Ix as 5, B as 1. The longest report: it must still fit on two
+        // pages. [δ] = 5366.5631/250, τ = 412.3667 × 47500 / (6 × 5) and
+        // δ = 1383322.83 exceed their limits by far; the lightest section,
+        // 口150x100x3, passes under a load of a = 0.5 mm of flight.
+        QTest::newRow("units typed")
+            << stringerWith({{Field::SectionDesignation, "[14 自定义"},
+                             {Field::SecondMomentOfArea, "5,640,000"},
+                             {Field::SectionModulus, "80500mm3"},
+                             {Field::WebThickness, "6mm"},
+                             {Field::FirstMomentOfArea, "47500 mm3"},
+                             {Field::SectionMass, "14.5kg"},
+                             {Field::HorizontalLength, "4800mm"},
+                             {Field::VerticalHeight, "2400mm"},
+                             {Field::FlightWidth, "1,400"},
+                             {Field::DeadLoad, "1.5kN"},
+                             {Field::LiveLoad, "3.5 kN/m2"}})
+            << QStringList{"21.466252583998", "553248", "412.366712138601", "6.55", "652913.96", "1383322.83",
+                           ">999.999", "取开头的数", "不满足", "超限,请重选截面!", "口150x100x3"};
     }
 
     void writesASearchableReport()
