@@ -120,9 +120,10 @@ private:
     ReportSection basisSection() const
     {
         ReportSection section{"1 设计依据", {}};
-        for (std::size_t i = 0; i < basis.size(); ++i)
-            section.blocks.push_back(
-                Paragraph{RichText::notation(std::to_string(i + 1) + ". " + std::string(basis[i])), ParagraphKind::Item});
+        for (std::size_t i = 0; i < basis.size(); ++i) {
+            const std::string item = std::to_string(i + 1) + ". " + std::string(basis[i]);
+            section.blocks.push_back(Paragraph{RichText::notation(item), ParagraphKind::Item});
+        }
         return section;
     }
 
@@ -297,8 +298,8 @@ private:
             RichText ratio = RichText::notation(symbol + " / " + limitSymbol + " = ");
             ratio.append(utilisationText(check_.utilisation(check)));
             table.rows.push_back({RichText::plain(std::string(check.chineseName)),
-                                  RichText::plain(std::string(wording.reference)), std::move(comparison), std::move(ratio),
-                                  RichText::plain(std::string(verdictWord(verdict)), RunStyle::Strong)});
+                                  RichText::plain(std::string(wording.reference)), std::move(comparison),
+                                  std::move(ratio), RichText::plain(std::string(verdictWord(verdict)), RunStyle::Strong)});
         }
         return {"4 截面验算", {std::move(table)}};
     }
@@ -310,20 +311,20 @@ private:
                              {"限值", 0.32, ColumnAlignment::Right},
                              {"利用率", 0.14, ColumnAlignment::Right},
                              {"结论", 0.14, ColumnAlignment::Centre}},
-                      {}};
+                            {}};
         for (const Check& check : checks) {
             const CheckWording& wording = wordingOf(check);
             const std::string unit = " " + std::string(wording.unit);
-            summary.rows.push_back({RichText::notation(std::string(check.chineseName) + " " + std::string(wording.symbol)),
-                                    RichText::plain(check_.text(check.demand) + unit),
+            const std::string item = std::string(check.chineseName) + " " + std::string(wording.symbol);
+            summary.rows.push_back({RichText::notation(item), RichText::plain(check_.text(check.demand) + unit),
                                     RichText::plain(limitText(check) + unit),
                                     RichText::plain(utilisationText(check_.utilisation(check))),
                                     RichText::plain(std::string(verdictWord(*check_.verdict(check))))});
         }
-        const OverallMessage message = *check_.message();
-        ReportSection section{"5 验算结论",
-                        {std::move(summary), Paragraph{RichText::plain("结论：").append(
-                                                 RichText::plain(std::string(message.text), RunStyle::Strong))}}};
+        // The window's own message, word for word.
+        RichText conclusion = RichText::plain("结论：");
+        conclusion.append(std::string(check_.message()->text), RunStyle::Strong);
+        ReportSection section{"5 验算结论", {std::move(summary), Paragraph{std::move(conclusion)}}};
         if (!passes())
             section.blocks.push_back(Paragraph{surveyLine()});
         return section;

@@ -30,7 +30,8 @@ void appendBlock(std::string& text, const Formulas& formulas)
 
 std::string formulaLineText(const FormulaLine& line)
 {
-    std::string text = line.symbol.text() + " = " + line.formula.text() + " = " + line.substituted + " = " + line.result;
+    std::string text = line.symbol.text() + " = " + line.formula.text();
+    text += " = " + line.substituted + " = " + line.result;
     if (!line.unit.empty())
         text += " " + line.unit;
     return text;

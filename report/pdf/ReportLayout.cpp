@@ -287,8 +287,9 @@ void keepTogether(QTextDocument& text, const QList<int>& headings, const QList<Q
             const QTextBlock heading = text.findBlock(position);
             const QTextBlock next = heading.next();
             QTextBlockFormat format = heading.blockFormat();
-            if (!next.isValid() || format.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore
-                || pageOf(layout->blockBoundingRect(next).bottom()) == pageOf(layout->blockBoundingRect(heading).bottom()))
+            if (!next.isValid() || format.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            if (pageOf(layout->blockBoundingRect(next).bottom()) == pageOf(layout->blockBoundingRect(heading).bottom()))
                 continue;
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(heading).setBlockFormat(format);
