@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <charconv>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -76,7 +77,11 @@ std::vector<std::string> stepTexts(const ReportDocument& document)
 struct WorkingValueCase {
     double value;
     const char* text;
-    friend std::ostream& operator<<(std::ostream& out, const WorkingValueCase& c) { return out << c.text; }
+    friend std::ostream& operator<<(std::ostream& out, const WorkingValueCase& c)
+    {
+        char shortest[32];
+        return out << std::string_view(shortest, std::to_chars(shortest, shortest + sizeof shortest, c.value).ptr);
+    }
 };
 
 class WorkingValueTextTest : public testing::TestWithParam<WorkingValueCase> {};
@@ -105,7 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
 struct ReadingCase {
     const char* text;
     bool asWritten;
-    friend std::ostream& operator<<(std::ostream& out, const ReadingCase& c) { return out << '"' << c.text << '"'; }
+    friend std::ostream& operator<<(std::ostream& out, const ReadingCase& c)
+    {
+        out << '"';
+        for (const char* each = c.text; *each; ++each)
+            out << (*each == '\r' ? "\\r" : std::string(1, *each));
+        return out << '"';
+    }
 };
 
 class ReadsAsWrittenTest : public testing::TestWithParam<ReadingCase> {};
