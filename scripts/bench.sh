@@ -2,6 +2,7 @@
 # Measures speed and memory and prints the figures with their goals:
 #   - the calculate action on the model against its arithmetic alone;
 #   - a click on 计算 through the real window, drawn offscreen;
+#   - one calculation report, offscreen, from values to a finished PDF file;
 #   - start-up time and peak memory of Tarrowin's window against a bare Qt
 #     window, run alternately, offscreen and on a display: $DISPLAY if set,
 #     otherwise a private Xvfb server if one is installed.
@@ -34,7 +35,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   scripts/setup.sh
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" --target tarrowin-bench-model tarrowin-bench-click \
+cmake --build "$build" --target tarrowin-bench-model tarrowin-bench-click tarrowin-bench-report \
   tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare
 bin="$build/bin"
 
@@ -55,6 +56,9 @@ echo "== a click on Command1 through the window, offscreen"
 # Qt's two notices about a headless session are noise here; anything else shows.
 QT_QPA_PLATFORM=offscreen "$bin/tarrowin-bench-click" \
   2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2) | tee -a "$log"
+echo
+echo "== one calculation report, offscreen, from values to a finished file"
+QT_QPA_PLATFORM=offscreen "$bin/tarrowin-bench-report" 2> >(grep -v XDG_RUNTIME_DIR >&2) | tee -a "$log"
 echo
 echo "== start-up, offscreen"
 "$bin/tarrowin-bench-startup" --runs "$runs" --platform offscreen | tee -a "$log"
@@ -105,4 +109,4 @@ fi
 
 echo
 echo "== summary"
-grep -E '^(calculate action|ratios|goal)' "$log"
+grep -E '^(calculate action|first report|ratios|goal)' "$log"

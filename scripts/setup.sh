@@ -7,7 +7,8 @@ PACKAGES=(
   build-essential cmake ninja-build git pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-  fonts-noto-cjk fontconfig python3 python3-fonttools xvfb xauth x11-utils
+  fonts-noto-cjk fonts-dejavu-core fontconfig python3 python3-fonttools xvfb xauth x11-utils
+  poppler-utils
   clang libclang-rt-14-dev llvm
   dpkg-dev fakeroot file desktop-file-utils appstream lintian scdoc
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi

@@ -1,0 +1,102 @@
+#include "report/document/ReportNumbers.h"
+
+#include "sheet/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace tarrowin {
+namespace {
+
+constexpr int significantDigits = 6;
+
+std::string withoutTrailingZeros(std::string digits)
+{
+    if (digits.find('.') == std::string::npos)
+        return digits;
+    while (digits.back() == '0')
+        digits.pop_back();
+    if (digits.back() == '.')
+        digits.pop_back();
+    return digits;
+}
+
+std::string superscriptDigits(int exponent)
+{
+    static constexpr const char* superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = exponent < 0 ? "⁻" : "";
+    for (char digit : std::to_string(std::abs(exponent)))
+        text += superscripts[digit - '0'];
+    return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string workingValueText(double value)
+{
+    if (value == 0)
+        return "0";
+    if (!std::isfinite(value))
+        return generalNumberText(value);
+    // The exponent of the value as rounded to six digits decides the form,
+    // so that 999999.7 is written as 1×10⁶ and not as 1000000.
+    char buffer[64];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                              significantDigits - 1).ptr;
+    const std::string scientific(buffer, end);
+    const std::size_t e = scientific.find('e');
+    const int exponent = std::atoi(scientific.c_str() + e + 1);
+    if (exponent >= -3 && exponent < 6) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                            significantDigits - 1 - exponent).ptr;
+        return withoutTrailingZeros(std::string(buffer, end));
+    }
+    return withoutTrailingZeros(scientific.substr(0, e)) + "×10" + superscriptDigits(exponent);
+}
+
+bool readsAsWritten(std::string_view text)
+{
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            compact += c;
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < compact.size() && isDigit(compact[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+        ++i;
+    std::size_t mantissaDigits = digits();
+    if (i < compact.size() && compact[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < compact.size() && (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
+        ++i;
+        if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == compact.size();
+}
+
+std::string operandText(std::string_view numberText)
+{
+    const bool negative = !numberText.empty() && numberText.front() == '-';
+    const bool powerOfTen = numberText.find("×10") != std::string_view::npos
+                            || numberText.find('E') != std::string_view::npos;
+    if (negative || powerOfTen)
+        return "(" + std::string(numberText) + ")";
+    return std::string(numberText);
+}
+
+}  // namespace tarrowin
