@@ -7,8 +7,10 @@ bool needsQuotes(std::string_view text)
 {
     if (text.empty())
         return false;
-    if (text.find_first_of(",\"\r\n") != std::string_view::npos)
-        return true;
+    // A plain loop: find_first_of calls memchr once for every character.
+    for (const char c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     return isBlank(text.front()) || isBlank(text.back()) || text.starts_with("\xEF\xBB\xBF");
 }

@@ -197,6 +197,23 @@ ParsedNumber parseLeadingNumber(std::string_view text)
 
 bool isWhollyOneNumber(std::string_view text)
 {
+    // Most texts are plain digits with at most one point; they need no parse.
+    bool sawPlainDigit = false;
+    bool sawPlainPoint = false;
+    bool plain = true;
+    for (const char c : text) {
+        if (isDigit(c))
+            sawPlainDigit = true;
+        else if (c == '.' && !sawPlainPoint)
+            sawPlainPoint = true;
+        else {
+            plain = false;
+            break;
+        }
+    }
+    if (plain)
+        return sawPlainDigit;
+
     Cursor cursor(text);
     bool sawDigit = false;
     readLeadingNumber(cursor, sawDigit);
