@@ -22,10 +22,19 @@ std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path
         return FileProblem{path.string(), 0, 0, "cannot read: it is a folder"};
     if (!file.open(QIODevice::ReadOnly))
         return FileProblem{path.string(), 0, 0, "cannot read: " + file.errorString().toStdString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileProblem{path.string(), 0, 0, "cannot read: " + file.errorString().toStdString()};
-    return bytes.toStdString();
+    // Read straight into the string: a table of stringers can be megabytes.
+    std::string bytes;
+    for (;;) {
+        const std::size_t start = bytes.size();
+        const auto expected = static_cast<std::size_t>(std::max<qint64>(file.size(), 0));
+        bytes.resize(start + (expected > start ? expected - start : std::size_t{1} << 16));
+        const qint64 read = file.read(bytes.data() + start, static_cast<qint64>(bytes.size() - start));
+        if (read < 0)
+            return FileProblem{path.string(), 0, 0, "cannot read: " + file.errorString().toStdString()};
+        bytes.resize(start + static_cast<std::size_t>(read));
+        if (read == 0)
+            return bytes;
+    }
 }
 
 std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)

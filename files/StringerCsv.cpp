@@ -75,7 +75,10 @@ bool StringerCsvReader::next(StringerEntry& entry)
     entry.problem.clear();
     entry.name = cellOf(nameColumn);
     entry.gradeText = cellOf(gradeColumn);
-    entry.stringer = Stringer{};
+    // Only the stringer's own fields are set: the rest keep their texts at
+    // start, and building a whole sheet of texts anew for every row would
+    // cost more than reading it.
+    entry.stringer.grade = Grade::Q235B;
     entry.stringer.texts[Field::SectionDesignation] = cellOf(sectionColumn);
     for (std::size_t i = 0; i < inputKeys.size(); ++i)
         entry.stringer.texts[inputKeys[i].field] = cellOf(firstInputColumn + i);
@@ -89,13 +92,18 @@ bool StringerCsvReader::next(StringerEntry& entry)
                                       + std::to_string(headerWidth_) + " (a comma that should be quoted?)");
 
     const std::string& section = cellOf(sectionColumn);
+    const Section* found = section.empty() ? nullptr : findSection(section);
     if (section.empty())
         addProblem(entry.problem, "the section is empty");
-    else if (const Section* found = findSection(section))
-        for (const PropertyText& property : propertyTexts(*found))
-            entry.stringer.texts[property.field] = property.text;
-    else
+    else if (!found)
         addProblem(entry.problem, "unknown section " + quoted(section));
+    for (std::size_t i = 0; i < propertyKeys.size(); ++i) {
+        std::string& property = entry.stringer.texts[propertyKeys[i].field];
+        if (found)
+            property = propertyTexts(*found)[i].text;
+        else
+            property.clear();  // none, rather than an earlier row's
+    }
 
     if (entry.gradeText.empty())
         addProblem(entry.problem, "the grade is empty");

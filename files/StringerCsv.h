@@ -18,7 +18,8 @@ inline constexpr std::array<std::string_view, 8> stringerColumns = {
 };
 
 // Reads a CSV of stringers one row at a time. The section must be a catalogue
-// designation exactly (its five properties then come from the catalogue) and
+// designation exactly (its five properties then come from the catalogue;
+// without one the property texts are empty) and
 // the grade one of the grades' names exactly; an empty input cell is the empty
 // text, read as 0 as in the window. A row with fewer cells than the header, an
 // empty or unknown section or grade, or cells beyond the header that are not

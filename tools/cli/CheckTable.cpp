@@ -46,7 +46,7 @@ Outcome writeCheckRow(CsvWriter& out, const StringerEntry& entry)
             out.cell("");
         out.cell(outcomeWord(Outcome::Error));
         detail = "line " + std::to_string(entry.line) + ": " + entry.problem;
-        joinDetail(detail, numberNotes(stringer));
+        joinDetail(detail, inputNotes(stringer));
         out.cell(detail);
         out.endRecord();
         return Outcome::Error;

@@ -115,13 +115,16 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     case CommandLine::Action::Survey: break;
     }
 
-    std::string table;
+    // The byte-order mark goes first into the table itself, which saves
+    // copying a large table once more.
+    std::string table(line.output ? byteOrderMark : std::string_view{});
+    const std::size_t tableStart = table.size();
     const int status = line.action == CommandLine::Action::Check ? runCheck(line.files, table, messages)
                                                                  : runSurvey(line.files.front(), table, messages);
-    if (table.empty())
+    if (table.size() == tableStart)
         return status;  // a survey that could not run: an earlier OUT.csv stays as it was
     if (line.output) {
-        if (const auto problem = writeFileAtomically(*line.output, std::string(byteOrderMark) + table)) {
+        if (const auto problem = writeFileAtomically(*line.output, table)) {
             messages << programName << ": " << problem->message() << '\n';
             return notAllChecked;
         }

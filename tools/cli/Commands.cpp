@@ -13,7 +13,12 @@ namespace {
 
 constexpr std::string_view programName = "tarrowin-cli";
 
-void tell(std::ostream& messages, const std::string& message) { messages << programName << ": " << message << '\n'; }
+// One write a message: standard error is unbuffered, and a table can hold
+// thousands of rows that cannot be checked.
+void tell(std::ostream& messages, const std::string& message)
+{
+    messages << std::string(programName) + ": " + message + '\n';
+}
 
 std::string rowProblem(const std::filesystem::path& file, const StringerEntry& entry)
 {
@@ -27,25 +32,24 @@ int runCheck(const std::vector<std::filesystem::path>& files, std::string& table
     CsvWriter writer(table);
     writeCheckHeader(writer);
     int status = allSatisfied;
-    std::string rows;  // one file's, held back until the whole file is known to be valid
     std::vector<std::string> rowMessages;
     for (const std::filesystem::path& file : files) {
-        rows.clear();
+        // A file's rows stand only once the whole file is known to be valid.
+        const std::size_t fileStart = table.size();
         rowMessages.clear();
-        CsvWriter rowWriter(rows);
         Outcome worst = Outcome::Satisfied;
         const auto refusal = readStringers(file, [&](const StringerEntry& entry) {
-            const Outcome outcome = writeCheckRow(rowWriter, entry);
+            const Outcome outcome = writeCheckRow(writer, entry);
             worst = std::max(worst, outcome);
             if (outcome == Outcome::Error)
                 rowMessages.push_back(rowProblem(file, entry));
         });
         if (refusal) {
+            table.resize(fileStart);
             tell(messages, refusal->message());
             status = notAllChecked;
             continue;
         }
-        table += rows;
         for (const std::string& message : rowMessages)
             tell(messages, message);
         status = std::max(status, exitStatusFor(worst));
