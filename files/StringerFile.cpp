@@ -9,10 +9,12 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QStringDecoder>
 
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace tarrowin {
 namespace {
@@ -36,7 +38,13 @@ constexpr std::array<ReportKey, 6> reportKeys = {{
 constexpr std::string_view propertiesKey = "section_properties";
 constexpr std::string_view reportKey = "report";
 
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// QString::fromUtf8 drops a byte-order mark at the start of the text, which
+// would lose a U+FEFF that a text begins with; this keeps every character.
+QString qt(std::string_view text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+}
 
 // Where a byte offset falls, as an editor shows it: lines broken at LF, CR LF
 // or a lone CR, columns counted in characters, both from 1.
@@ -182,6 +190,43 @@ StringerFile readObject(QJsonObject top)
     return file;
 }
 
+// Qt's JSON reader drops a U+FEFF at the start of a text written as it is,
+// though not one written as the escape \ufeff. Both mean the same in JSON,
+// and its three bytes can stand only inside texts, so they are escaped before
+// reading and after writing. `shifts` gets where each escape ends in the
+// result, so that a position in it can be traced back to the original.
+std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std::size_t>* shifts = nullptr)
+{
+    constexpr std::string_view raw = "\xEF\xBB\xBF";
+    constexpr std::string_view escaped = "\\ufeff";
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t found = text.find(raw, start);
+        result.append(text.substr(start, found == std::string_view::npos ? found : found - start));
+        if (found == std::string_view::npos)
+            return result;
+        result.append(escaped);
+        if (shifts)
+            shifts->push_back(result.size());
+        start = found + raw.size();
+    }
+}
+
+// The offset in the original text of an offset in the escaped one.
+std::size_t originalOffset(std::size_t offset, const std::vector<std::size_t>& escapeEnds)
+{
+    std::size_t shift = 0;
+    for (const std::size_t end : escapeEnds) {
+        if (offset < end) {
+            // Inside an escape: point at the character it stands for.
+            return std::min(offset, end - 6) - shift;
+        }
+        shift += 3;
+    }
+    return offset - shift;
+}
+
 }  // namespace
 
 StringerFileReading parseStringerFile(std::string_view bytes, const std::string& fileName)
@@ -190,11 +235,14 @@ StringerFileReading parseStringerFile(std::string_view bytes, const std::string&
     if (bytes.starts_with(byteOrderMark))
         bytes.remove_prefix(byteOrderMark.size());
 
+    std::vector<std::size_t> escapeEnds;
+    const std::string json = escapeZeroWidthNoBreakSpaces(bytes, &escapeEnds);
     QJsonParseError error{};
     const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
+        QJsonDocument::fromJson(QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())), &error);
     if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(bytes, static_cast<std::size_t>(error.offset));
+        const auto [line, column] =
+            lineAndColumn(bytes, originalOffset(static_cast<std::size_t>(error.offset), escapeEnds));
         return {std::nullopt, FileProblem{fileName, line, column, "not JSON: " + error.errorString().toStdString()}};
     }
     if (!document.isObject())
@@ -238,7 +286,7 @@ std::string stringerFileText(const StringerFile& file)
         report.insert(qt(entry.key), qt(file.report.*entry.entry));
     top.insert(qt(reportKey), report);
 
-    return QJsonDocument(top).toJson(QJsonDocument::Indented).toStdString();
+    return escapeZeroWidthNoBreakSpaces(QJsonDocument(top).toJson(QJsonDocument::Indented).toStdString());
 }
 
 std::optional<FileProblem> saveStringerFile(const std::filesystem::path& path, const StringerFile& file)

@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, StringerFileRoundTrip,
                     AwkwardText{"chinese", "口250x150x5 钢梯"}, AwkwardText{"emoji", "🪜 stair"},
                     AwkwardText{"quotes_and_backslashes", R"("\" \\ \u0041 /)"},
                     AwkwardText{"control_characters", std::string("a\0b\x01\x1f", 5)},
+                    // Qt's plain UTF-8 decoding drops a U+FEFF at the start of a text.
+                    AwkwardText{"starts_with_zero_width_no_break_space", "\xEF\xBB\xBF" "1500"},
                     AwkwardText{"reads_as_nothing", "Text22"}, AwkwardText{"number_with_unit", "12.5kN"},
                     AwkwardText{"megabyte", std::string(1 << 20, '7') + "中"}));
 
@@ -191,6 +193,9 @@ std::string defaultWith(std::string_view line, std::string_view replacement)
 INSTANTIATE_TEST_SUITE_P(NotJson, StringerFileRefusal,
     testing::Values(
         Refused{"text_after_the_object", "{\"section\": \"口口\"} x",
+                "dir/s.tarrowin:1:19: not JSON: garbage at the end of the document"},
+        // The same with a U+FEFF and an x in place of 口口.
+        Refused{"text_after_the_object_past_a_zero_width_no_break_space", "{\"section\": \"\xEF\xBB\xBFx\"} y",
                 "dir/s.tarrowin:1:19: not JSON: garbage at the end of the document"},
         Refused{"text_after_the_object_two_lines_down", "{\"section\": \"口\"}\r\n\r  x",
                 "dir/s.tarrowin:3:3: not JSON: garbage at the end of the document"},
