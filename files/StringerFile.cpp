@@ -65,6 +65,29 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::si
     return {line, column};
 }
 
+// Qt's JSON reader drops a U+FEFF at the start of a text written as it is,
+// though not one written as the escape \ufeff. Both mean the same in JSON,
+// and its three bytes can stand only inside texts, so they are escaped before
+// reading and after writing. `shifts` gets where each escape ends in the
+// result, so that a position in it can be traced back to the original.
+std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std::size_t>* shifts = nullptr)
+{
+    constexpr std::string_view raw = "\xEF\xBB\xBF";
+    constexpr std::string_view escaped = "\\ufeff";
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t found = text.find(raw, start);
+        result.append(text.substr(start, found == std::string_view::npos ? found : found - start));
+        if (found == std::string_view::npos)
+            return result;
+        result.append(escaped);
+        if (shifts)
+            shifts->push_back(result.size());
+        start = found + raw.size();
+    }
+}
+
 // What a JSON value is, for a message: a text is shown quoted.
 std::string describe(const QJsonValue& value)
 {
@@ -186,31 +209,8 @@ StringerFile readObject(QJsonObject top)
     if (!report.isEmpty())
         top.insert(qt(reportKey), report);
     if (!top.isEmpty())
-        file.otherKeys = QJsonDocument(top).toJson(QJsonDocument::Compact).toStdString();
+        file.otherKeys = escapeZeroWidthNoBreakSpaces(QJsonDocument(top).toJson(QJsonDocument::Compact).toStdString());
     return file;
-}
-
-// Qt's JSON reader drops a U+FEFF at the start of a text written as it is,
-// though not one written as the escape \ufeff. Both mean the same in JSON,
-// and its three bytes can stand only inside texts, so they are escaped before
-// reading and after writing. `shifts` gets where each escape ends in the
-// result, so that a position in it can be traced back to the original.
-std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std::size_t>* shifts = nullptr)
-{
-    constexpr std::string_view raw = "\xEF\xBB\xBF";
-    constexpr std::string_view escaped = "\\ufeff";
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t start = 0;;) {
-        const std::size_t found = text.find(raw, start);
-        result.append(text.substr(start, found == std::string_view::npos ? found : found - start));
-        if (found == std::string_view::npos)
-            return result;
-        result.append(escaped);
-        if (shifts)
-            shifts->push_back(result.size());
-        start = found + raw.size();
-    }
 }
 
 // The offset in the original text of an offset in the escaped one.

@@ -50,6 +50,14 @@ constexpr std::string_view defaultFileText = R"({
 }
 )";
 
+// The default file with one line replaced.
+std::string defaultWith(std::string_view line, std::string_view replacement)
+{
+    std::string text(defaultFileText);
+    const std::size_t at = text.find(line);
+    return text.replace(at, line.size(), replacement);
+}
+
 TEST(StringerFileText, TheWindowAtStartIsWrittenWithSortedKeysAndTextsOnly)
 {
     EXPECT_EQ(stringerFileText(StringerFile{}), defaultFileText);
@@ -155,6 +163,16 @@ TEST(StringerFileReading, KeysThisVersionDoesNotKnowAreWrittenBack)
     EXPECT_EQ(again.file, read.file);
 }
 
+TEST(StringerFileReading, AKeptTextStartingWithAZeroWidthNoBreakSpaceKeepsIt)
+{
+    const std::string text = defaultWith("    \"version\": 1,\n", "    \"note\": \"\xEF\xBB\xBFkept\", \"version\": 1,\n");
+    const StringerFileReading read = parseStringerFile(text, "note.tarrowin");
+    ASSERT_EQ(read.problem, std::nullopt) << read.problem->message();
+    const std::string written = stringerFileText(*read.file);
+    EXPECT_NE(written.find("\"note\": \"\\ufeffkept\""), std::string::npos) << written;
+    EXPECT_EQ(parseStringerFile(written, "again.tarrowin").file, read.file);
+}
+
 TEST(StringerFileReading, AByteOrderMarkBeforeTheJsonIsSkipped)
 {
     const StringerFileReading read = parseStringerFile("\xEF\xBB\xBF" + std::string(defaultFileText), "bom.tarrowin");
@@ -177,14 +195,6 @@ TEST_P(StringerFileRefusal, NamesTheFileAndWhatIsWrongAndGivesNoStringer)
     EXPECT_EQ(read.file, std::nullopt);
     ASSERT_TRUE(read.problem.has_value());
     EXPECT_EQ(read.problem->message(), GetParam().message);
-}
-
-// The default file with one line replaced.
-std::string defaultWith(std::string_view line, std::string_view replacement)
-{
-    std::string text(defaultFileText);
-    const std::size_t at = text.find(line);
-    return text.replace(at, line.size(), replacement);
 }
 
 // Columns count characters: `{"section": "` is 13, 口口 two more, then `"}`,
