@@ -4,13 +4,10 @@
 #include "files/StringerKeys.h"
 #include "tools/cli/FaultDetail.h"
 #include "tools/cli/NumberNotes.h"
+#include "tools/cli/ResultCells.h"
 
 namespace tarrowin::cli {
 namespace {
-
-// The results in the order of the table's columns.
-constexpr std::array<Quantity, 4> resultColumns = {
-    Quantity::BendingStress, Quantity::ShearStress, Quantity::Deflection, Quantity::AllowableDeflection};
 
 void joinDetail(std::string& detail, const std::string& more)
 {
@@ -41,8 +38,8 @@ Outcome writeCheckRow(CsvWriter& out, const StringerEntry& entry)
 
     std::string detail;
     if (!entry.checkable()) {
-        // Results, verdicts, message and ratios: nothing was computed.
-        for (std::size_t i = 0; i < resultColumns.size() + 2 * checks.size() + 1; ++i)
+        // Four results, three verdicts, the message, three ratios: nothing was computed.
+        for (std::size_t i = 0; i < 4 + 2 * checks.size() + 1; ++i)
             out.cell("");
         out.cell(outcomeWord(Outcome::Error));
         detail = "line " + std::to_string(entry.line) + ": " + entry.problem;
@@ -53,16 +50,10 @@ Outcome writeCheckRow(CsvWriter& out, const StringerEntry& entry)
     }
 
     const StringerCheck check(textsToCheck(stringer));
-    for (Quantity result : resultColumns)
-        out.cell(check.text(result));
-    for (const Check& each : checks) {
-        const std::optional<Verdict> verdict = check.verdict(each);
-        out.cell(verdict ? verdictWord(*verdict) : std::string_view{});
-    }
+    writeResultCells(out, check);
     const std::optional<OverallMessage> message = check.message();
     out.cell(message ? message->text : std::string_view{});
-    for (const Check& each : checks)
-        out.cell(utilisationText(check.utilisation(each)));
+    writeRatioCells(out, check);
 
     Outcome outcome = Outcome::Fault;
     if (!check.fault())

@@ -11,11 +11,10 @@ namespace tarrowin::cli {
 
 // The header of the table that `check` writes, one row per stringer.
 inline constexpr std::array<std::string_view, 21> checkColumns = {
-    "name",          "section",          "grade",         "horizontal_length",  "vertical_height",
-    "flight_width",  "dead_load",        "live_load",     "bending_stress",     "shear_stress",
-    "deflection",    "allowable_deflection", "bending_verdict", "shear_verdict", "deflection_verdict",
-    "message",       "bending_ratio",    "shear_ratio",   "deflection_ratio",   "status",
-    "detail",
+    "name", "section", "grade", "horizontal_length", "vertical_height", "flight_width", "dead_load", "live_load",
+    "bending_stress", "shear_stress", "deflection", "allowable_deflection",
+    "bending_verdict", "shear_verdict", "deflection_verdict", "message",
+    "bending_ratio", "shear_ratio", "deflection_ratio", "status", "detail",
 };
 
 void writeCheckHeader(CsvWriter& out);

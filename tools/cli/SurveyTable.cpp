@@ -4,6 +4,7 @@
 #include "tools/cli/FaultDetail.h"
 #include "tools/cli/NumberNotes.h"
 #include "tools/cli/Outcome.h"
+#include "tools/cli/ResultCells.h"
 
 namespace tarrowin::cli {
 
@@ -21,15 +22,8 @@ bool writeSurveyTable(CsvWriter& out, const Stringer& stringer)
         const StringerCheck& check = row.check;
         out.cell(row.section->designation);
         out.cell(row.massText);
-        for (Quantity result :
-             {Quantity::BendingStress, Quantity::ShearStress, Quantity::Deflection, Quantity::AllowableDeflection})
-            out.cell(check.text(result));
-        for (const Check& each : checks) {
-            const std::optional<Verdict> verdict = check.verdict(each);
-            out.cell(verdict ? verdictWord(*verdict) : std::string_view{});
-        }
-        for (const Check& each : checks)
-            out.cell(utilisationText(check.utilisation(each)));
+        writeResultCells(out, check);
+        writeRatioCells(out, check);
         out.cell(row.recommended ? "yes" : "");
         const Outcome outcome = check.fault() ? Outcome::Fault : row.passes() ? Outcome::Satisfied : Outcome::Exceeded;
         out.cell(outcomeWord(outcome));

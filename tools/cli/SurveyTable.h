@@ -10,9 +10,9 @@ namespace tarrowin::cli {
 
 // The header of the table that `survey` writes, one row per catalogue section.
 inline constexpr std::array<std::string_view, 15> surveyColumns = {
-    "section",         "mass",          "bending_stress",     "shear_stress",  "deflection",
-    "allowable_deflection", "bending_verdict", "shear_verdict", "deflection_verdict", "bending_ratio",
-    "shear_ratio",     "deflection_ratio", "recommended",     "status",        "detail",
+    "section", "mass", "bending_stress", "shear_stress", "deflection", "allowable_deflection",
+    "bending_verdict", "shear_verdict", "deflection_verdict", "bending_ratio", "shear_ratio", "deflection_ratio",
+    "recommended", "status", "detail",
 };
 
 // Every catalogue section checked for the stringer's flight, loads and grade,
