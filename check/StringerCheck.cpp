@@ -11,8 +11,11 @@ namespace tarrowin {
 
 StringerCheck::StringerCheck(const FieldTexts& texts) : outcome_(calculateStringer(readStringerInputs(texts)))
 {
-    while (resultsReached_ < results.size() && completed(outcome_, results[resultsReached_].quantity))
-        ++resultsReached_;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (!completed(outcome_, results[i].quantity))
+            break;
+        resultTexts_[i] = resultText(results[i], outcome_.values);
+    }
     for (const Check& check : checks) {
         if (!completed(outcome_, check.demand))
             break;
@@ -34,15 +37,7 @@ std::size_t StringerCheck::resultIndex(Quantity result) const
     return i;
 }
 
-const std::string& StringerCheck::text(Quantity result) const
-{
-    const std::size_t i = resultIndex(result);
-    if (i < resultsReached_ && !formatted_[i]) {
-        resultTexts_[i] = resultText(results[i], outcome_.values);
-        formatted_[i] = true;
-    }
-    return resultTexts_[i];
-}
+const std::string& StringerCheck::text(Quantity result) const { return resultTexts_[resultIndex(result)]; }
 
 std::optional<Verdict> StringerCheck::verdict(const Check& check) const { return verdicts_[checkIndex(check)]; }
 

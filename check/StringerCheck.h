@@ -27,9 +27,7 @@ public:
     const std::optional<ArithmeticFault>& fault() const { return outcome_.fault; }
 
     // The text the result's field would hold; empty where the run did not get
-    // that far (a fault stopped it first). Written on first asking: a table of
-    // thousands of stringers has no use for the moment and the shear force,
-    // and formatting them was a tenth of its time.
+    // that far (a fault stopped it first).
     const std::string& text(Quantity result) const;
 
     // The check's verdict; none where its result was not reached.
@@ -48,10 +46,7 @@ private:
     std::size_t checkIndex(const Check& check) const { return static_cast<std::size_t>(&check - checks.data()); }
 
     StringerOutcome outcome_;
-    std::size_t resultsReached_ = 0;  // the results before the fault, if any
-    // Formatted on first asking, which does not change what the check is.
-    mutable std::array<std::string, results.size()> resultTexts_;
-    mutable std::array<bool, results.size()> formatted_{};
+    std::array<std::string, results.size()> resultTexts_;
     std::array<std::optional<Verdict>, checks.size()> verdicts_;
     std::array<double, checks.size()> limitValues_{};
 };
