@@ -68,11 +68,11 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::si
 // Qt's JSON reader drops a U+FEFF at the start of a text written as it is,
 // though not one written as the escape \ufeff. Both mean the same in JSON,
 // and its three bytes can stand only inside texts, so they are escaped before
-// reading and after writing. `shifts` gets where each escape ends in the
-// result, so that a position in it can be traced back to the original.
-std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std::size_t>* shifts = nullptr)
+// reading and after writing. `escapeEnds` gets where each escape ends in
+// the result, so that a position in it can be traced back to the original.
+std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std::size_t>* escapeEnds = nullptr)
 {
-    constexpr std::string_view raw = "\xEF\xBB\xBF";
+    constexpr std::string_view raw = byteOrderMark;  // U+FEFF in UTF-8
     constexpr std::string_view escaped = "\\ufeff";
     std::string result;
     result.reserve(text.size());
@@ -82,8 +82,8 @@ std::string escapeZeroWidthNoBreakSpaces(std::string_view text, std::vector<std:
         if (found == std::string_view::npos)
             return result;
         result.append(escaped);
-        if (shifts)
-            shifts->push_back(result.size());
+        if (escapeEnds)
+            escapeEnds->push_back(result.size());
         start = found + raw.size();
     }
 }
