@@ -7,6 +7,8 @@
 #     window, run alternately, offscreen and on a display: $DISPLAY if set,
 #     otherwise a private Xvfb server if one is installed.
 #
+#   - tarrowin-cli check on a generated CSV of 100,000 stringers, output to a
+#     file: wall and CPU time, rows a second, peak memory;
 #   - where valgrind is installed, the instructions each start-up program
 #     runs, counted by callgrind: unlike time, they do not depend on the load.
 #
@@ -36,7 +38,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
 cmake --build "$build" --target tarrowin-bench-model tarrowin-bench-click tarrowin-bench-report \
-  tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare
+  tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare tarrowin-bench-cli tarrowin-cli
 bin="$build/bin"
 
 log="$(mktemp)"
@@ -51,6 +53,9 @@ echo "== machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 echo "== the calculate action on the model"
 "$bin/tarrowin-bench-model" | tee -a "$log"
+echo
+echo "== tarrowin-cli check on a CSV of 100,000 stringers"
+"$bin/tarrowin-bench-cli" "$bin/tarrowin-cli" | tee -a "$log"
 echo
 echo "== a click on Command1 through the window, offscreen"
 # Qt's two notices about a headless session are noise here; anything else shows.

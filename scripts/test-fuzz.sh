@@ -23,7 +23,7 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 summary=$build/fuzz-summary.txt
 : > "$summary"
-for target in number-parse number-format script; do
+for target in number-parse number-format script stringer-csv stringer-file; do
   corpus=$corpus_root/$target
   mkdir -p "$corpus" "$build/artifacts"
   dictionary=()

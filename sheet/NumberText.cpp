@@ -54,11 +54,12 @@ constexpr long long exponentCap = 1'000'000'000;
 // "&H" and "&O": an unsigned whole number in base 16 or 8, rounded once to the
 // nearest double. Octal digits are regrouped into hex digits so that one
 // correctly rounding conversion does the work.
-ParsedNumber parseRadixNumber(Cursor& cursor, bool octal)
+ParsedNumber parseRadixNumber(Cursor& cursor, bool octal, bool& sawDigit)
 {
     std::string hex;
     if (!octal) {
         while (hexDigitValue(cursor.peek()) >= 0) {
+            sawDigit = true;
             if (!(hex.empty() && cursor.peek() == '0'))
                 hex.push_back(cursor.peek());
             cursor.advance();
@@ -66,6 +67,7 @@ ParsedNumber parseRadixNumber(Cursor& cursor, bool octal)
     } else {
         std::string bits;
         while (cursor.peek() >= '0' && cursor.peek() <= '7') {
+            sawDigit = true;
             const int digit = cursor.peek() - '0';
             bits.push_back(static_cast<char>('0' + ((digit >> 2) & 1)));
             bits.push_back(static_cast<char>('0' + ((digit >> 1) & 1)));
@@ -92,18 +94,16 @@ ParsedNumber parseRadixNumber(Cursor& cursor, bool octal)
     return {value, false};
 }
 
-}  // namespace
-
-ParsedNumber parseLeadingNumber(std::string_view text)
+// Reads one number from the cursor and leaves the cursor just after it;
+// `sawDigit` tells whether any digit was read.
+ParsedNumber readLeadingNumber(Cursor& cursor, bool& sawDigit)
 {
-    Cursor cursor(text);
-
     if (cursor.peek() == '&') {
         cursor.advance();
         const char radix = cursor.peek();
         if (radix == 'H' || radix == 'h' || radix == 'O' || radix == 'o') {
             cursor.advance();
-            return parseRadixNumber(cursor, radix == 'O' || radix == 'o');
+            return parseRadixNumber(cursor, radix == 'O' || radix == 'o', sawDigit);
         }
         return {};
     }
@@ -118,7 +118,6 @@ ParsedNumber parseLeadingNumber(std::string_view text)
     // among them, so that the decimal magnitude is known without converting.
     std::string digits;
     long long pointShift = 0;  // the value is 0.digits * 10^(pointShift + exponent)
-    bool sawDigit = false;
     bool sawPoint = false;
     for (;;) {
         const char c = cursor.peek();
@@ -161,6 +160,7 @@ ParsedNumber parseLeadingNumber(std::string_view text)
             }
             if (exponentNegative)
                 exponent = -exponent;
+            cursor = look;
         }
     }
 
@@ -184,6 +184,40 @@ ParsedNumber parseLeadingNumber(std::string_view text)
         value = 0;
     }
     return {negative ? -value : value, false};
+}
+
+}  // namespace
+
+ParsedNumber parseLeadingNumber(std::string_view text)
+{
+    Cursor cursor(text);
+    bool sawDigit = false;
+    return readLeadingNumber(cursor, sawDigit);
+}
+
+bool isWhollyOneNumber(std::string_view text)
+{
+    // Most texts are plain digits with at most one point; they need no parse.
+    bool sawPlainDigit = false;
+    bool sawPlainPoint = false;
+    bool plain = true;
+    for (const char c : text) {
+        if (isDigit(c))
+            sawPlainDigit = true;
+        else if (c == '.' && !sawPlainPoint)
+            sawPlainPoint = true;
+        else {
+            plain = false;
+            break;
+        }
+    }
+    if (plain)
+        return sawPlainDigit;
+
+    Cursor cursor(text);
+    bool sawDigit = false;
+    readLeadingNumber(cursor, sawDigit);
+    return sawDigit && cursor.atEnd();
 }
 
 std::string integerText(std::int64_t value) { return std::to_string(value); }

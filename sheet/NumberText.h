@@ -23,6 +23,11 @@ struct ParsedNumber {
 // whatever the locale.
 ParsedNumber parseLeadingNumber(std::string_view text);
 
+// True when the leading-number parse reads the whole text as one number with
+// at least one digit, blanks, tabs and line feeds aside: "1 500" and "&H10"
+// are, while "1,500" (read as 1), "12.5kN", "abc" and the empty text are not.
+bool isWhollyOneNumber(std::string_view text);
+
 // Plain decimal, a leading minus when negative.
 std::string integerText(std::int64_t value);
 

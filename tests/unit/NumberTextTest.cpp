@@ -142,6 +142,38 @@ INSTANTIATE_TEST_SUITE_P(Examples, TwoDecimalRounding,
                     FormatCase{9.606270935784668, "9.61"}, FormatCase{4.465654891415755, "4.47"},
                     FormatCase{-4.465654891415755, "-4.47"}, FormatCase{325076208.4669532, "325076208.47"}));
 
+struct WhollyCase {
+    const char* text;
+    bool wholly;
+    friend std::ostream& operator<<(std::ostream& out, const WhollyCase& c) { return out << '"' << c.text << '"'; }
+};
+
+class WhollyOneNumber : public testing::TestWithParam<WhollyCase> {};
+
+TEST_P(WhollyOneNumber, TellsWhetherTheParseReadsTheWholeText)
+{
+    EXPECT_EQ(isWhollyOneNumber(GetParam().text), GetParam().wholly);
+}
+
+// Blanks, tabs and line feeds never count against a number, wherever they
+// stand; a carriage return does. Beyond the double range is still one number.
+INSTANTIATE_TEST_SUITE_P(WholeNumbers, WhollyOneNumber,
+    testing::Values(WhollyCase{"3000", true}, WhollyCase{"1 500", true}, WhollyCase{" -3.5\t\n", true},
+                    WhollyCase{"2E3", true}, WhollyCase{"2d-3", true}, WhollyCase{"1 E 2", true},
+                    WhollyCase{".5", true}, WhollyCase{"5.", true}, WhollyCase{"&H10", true},
+                    WhollyCase{"& h 1f", true}, WhollyCase{"&O17", true}, WhollyCase{"&H000", true},
+                    WhollyCase{"1E999", true}));
+
+INSTANTIATE_TEST_SUITE_P(TextLeftOver, WhollyOneNumber,
+    testing::Values(WhollyCase{"1,500", false}, WhollyCase{"12.5kN", false}, WhollyCase{"1.5.2", false},
+                    WhollyCase{"1E", false}, WhollyCase{"1E+", false}, WhollyCase{"&O78", false},
+                    WhollyCase{"1\r", false}, WhollyCase{"7&H10", false}));
+
+INSTANTIATE_TEST_SUITE_P(NoDigits, WhollyOneNumber,
+    testing::Values(WhollyCase{"", false}, WhollyCase{"abc", false}, WhollyCase{" \t\n", false},
+                    WhollyCase{"-", false}, WhollyCase{".", false}, WhollyCase{"&H", false},
+                    WhollyCase{"Text22", false}, WhollyCase{"１２", false}));
+
 TEST(IntegerText, PlainDecimalWithALeadingMinus)
 {
     EXPECT_EQ(integerText(5640000), "5640000");

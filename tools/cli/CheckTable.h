@@ -1,0 +1,30 @@
+#pragma once
+
+#include "files/CsvWriter.h"
+#include "files/StringerEntry.h"
+#include "tools/cli/Outcome.h"
+
+#include <array>
+#include <string_view>
+
+namespace tarrowin::cli {
+
+// The header of the table that `check` writes, one row per stringer.
+inline constexpr std::array<std::string_view, 21> checkColumns = {
+    "name", "section", "grade", "horizontal_length", "vertical_height", "flight_width", "dead_load", "live_load",
+    "bending_stress", "shear_stress", "deflection", "allowable_deflection",
+    "bending_verdict", "shear_verdict", "deflection_verdict", "message",
+    "bending_ratio", "shear_ratio", "deflection_ratio", "status", "detail",
+};
+
+void writeCheckHeader(CsvWriter& out);
+
+// Checks the stringer and writes its row: the input texts as given, then
+// exactly the texts the window shows after 计算 (empty where a fault stopped
+// the run first), the utilisation ratios as the survey writes them, the
+// status and the detail (the fault, or why the row cannot be checked, and a
+// note on each text not wholly one number). A row that cannot be checked
+// keeps its inputs and leaves the results empty.
+Outcome writeCheckRow(CsvWriter& out, const StringerEntry& entry);
+
+}  // namespace tarrowin::cli

@@ -1,0 +1,142 @@
+#include "tools/cli/CommandLine.h"
+
+#include "files/FileBytes.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/Outcome.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <ostream>
+
+namespace tarrowin::cli {
+namespace {
+
+constexpr std::string_view programName = "tarrowin-cli";
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+std::filesystem::path pathOf(const QString& argument)
+{
+    return std::filesystem::path(QFile::encodeName(argument).toStdString());
+}
+
+CommandLine wrong(std::string problem)
+{
+    CommandLine line;
+    line.problem = std::move(problem);
+    return line;
+}
+
+}  // namespace
+
+std::string helpText()
+{
+    return R"(Usage: tarrowin-cli check [-o OUT.csv] FILE...
+       tarrowin-cli survey [-o OUT.csv] FILE
+
+Checks inclined steel stair stringers exactly as the Tarrowin window does
+and writes the results as CSV (UTF-8) to standard output.
+
+Commands:
+  check    one row per stringer of every FILE, in input order
+  survey   every catalogue section checked for the one stringer in FILE,
+           lightest first, the lightest that passes recommended
+
+A FILE is a stringer file saved by Tarrowin (.tarrowin) or a CSV of stringers
+(.csv) whose header row names the columns name, section, grade,
+horizontal_length, vertical_height, flight_width, dead_load and live_load,
+in any order.
+
+Options:
+  -o, --output OUT.csv  write the table to OUT.csv instead, with a byte-order
+                        mark so that spreadsheets read the Chinese words
+  -h, --help            show this help and exit
+  -v, --version         show the version and exit
+
+Exit status: 0 when every stringer is satisfied (survey: some section passes),
+1 when any is exceeded or stopped by an arithmetic fault (survey: no section
+passes), 2 when a file or row could not be checked or the command line is
+wrong.
+)";
+}
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({"h", "help"}, "");
+    const QCommandLineOption version({"v", "version"}, "");
+    const QCommandLineOption output({"o", "output"}, "", "OUT.csv");
+    parser.addOptions({help, version, output});
+    if (!parser.parse(arguments))
+        return wrong(parser.errorText().toStdString());
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return wrong("no command given");
+    const QString command = positional.takeFirst();
+    if (command == "check")
+        line.action = CommandLine::Action::Check;
+    else if (command == "survey")
+        line.action = CommandLine::Action::Survey;
+    else
+        return wrong("unknown command '" + command.toStdString() + "'");
+    if (parser.values(output).size() > 1)
+        return wrong("-o is given more than once");
+    if (parser.isSet(output))
+        line.output = pathOf(parser.value(output));
+    for (const QString& file : positional)
+        line.files.push_back(pathOf(file));
+    if (line.files.empty())
+        return wrong(command.toStdString() + " needs a FILE");
+    if (line.action == CommandLine::Action::Survey && line.files.size() > 1)
+        return wrong("survey takes one FILE");
+    return line;
+}
+
+int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& messages)
+{
+    const CommandLine line = parseCommandLine(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Help: out << helpText(); return allSatisfied;
+    case CommandLine::Action::Version: out << programName << ' ' << TARROWIN_VERSION << '\n'; return allSatisfied;
+    case CommandLine::Action::Wrong:
+        messages << programName << ": " << line.problem << "\nTry '" << programName << " --help' for more information.\n";
+        return notAllChecked;
+    case CommandLine::Action::Check:
+    case CommandLine::Action::Survey: break;
+    }
+
+    // The byte-order mark goes first into the table itself, which saves
+    // copying a large table once more.
+    std::string table(line.output ? byteOrderMark : std::string_view{});
+    const std::size_t tableStart = table.size();
+    const int status = line.action == CommandLine::Action::Check ? runCheck(line.files, table, messages)
+                                                                 : runSurvey(line.files.front(), table, messages);
+    if (table.size() == tableStart)
+        return status;  // a survey that could not run: an earlier OUT.csv stays as it was
+    if (line.output) {
+        if (const auto problem = writeFileAtomically(*line.output, table)) {
+            messages << programName << ": " << problem->message() << '\n';
+            return notAllChecked;
+        }
+        return status;
+    }
+    out << table;
+    out.flush();
+    if (!out) {
+        messages << programName << ": cannot write the table to standard output\n";
+        return notAllChecked;
+    }
+    return status;
+}
+
+}  // namespace tarrowin::cli

@@ -1,0 +1,85 @@
+#include "tools/cli/Commands.h"
+
+#include "files/CsvWriter.h"
+#include "tools/cli/CheckTable.h"
+#include "tools/cli/Outcome.h"
+#include "tools/cli/StringerSource.h"
+#include "tools/cli/SurveyTable.h"
+
+#include <algorithm>
+
+namespace tarrowin::cli {
+namespace {
+
+constexpr std::string_view programName = "tarrowin-cli";
+
+// One write a message: standard error is unbuffered, and a table can hold
+// thousands of rows that cannot be checked.
+void tell(std::ostream& messages, const std::string& message)
+{
+    messages << std::string(programName) + ": " + message + '\n';
+}
+
+std::string rowProblem(const std::filesystem::path& file, const StringerEntry& entry)
+{
+    return FileProblem{file.string(), entry.line, 0, entry.problem}.message();
+}
+
+}  // namespace
+
+int runCheck(const std::vector<std::filesystem::path>& files, std::string& table, std::ostream& messages)
+{
+    CsvWriter writer(table);
+    writeCheckHeader(writer);
+    int status = allSatisfied;
+    std::vector<std::string> rowMessages;
+    for (const std::filesystem::path& file : files) {
+        // A file's rows stand only once the whole file is known to be valid.
+        const std::size_t fileStart = table.size();
+        rowMessages.clear();
+        Outcome worst = Outcome::Satisfied;
+        const auto refusal = readStringers(file, [&](const StringerEntry& entry) {
+            const Outcome outcome = writeCheckRow(writer, entry);
+            worst = std::max(worst, outcome);
+            if (outcome == Outcome::Error)
+                rowMessages.push_back(rowProblem(file, entry));
+        });
+        if (refusal) {
+            table.resize(fileStart);
+            tell(messages, refusal->message());
+            status = notAllChecked;
+            continue;
+        }
+        for (const std::string& message : rowMessages)
+            tell(messages, message);
+        status = std::max(status, exitStatusFor(worst));
+    }
+    return status;
+}
+
+int runSurvey(const std::filesystem::path& file, std::string& table, std::ostream& messages)
+{
+    std::vector<StringerEntry> entries;
+    if (const auto refusal = readStringers(file, [&](const StringerEntry& entry) {
+            if (entries.size() < 2)
+                entries.push_back(entry);
+        })) {
+        tell(messages, refusal->message());
+        return notAllChecked;
+    }
+    if (entries.size() != 1) {
+        tell(messages, FileProblem{file.string(), 0, 0,
+                                   entries.empty() ? "holds no stringer to survey"
+                                                   : "holds more than one stringer; a survey takes one"}
+                           .message());
+        return notAllChecked;
+    }
+    if (!entries.front().checkable()) {
+        tell(messages, rowProblem(file, entries.front()));
+        return notAllChecked;
+    }
+    CsvWriter writer(table);
+    return writeSurveyTable(writer, entries.front().stringer) ? allSatisfied : notAllSatisfied;
+}
+
+}  // namespace tarrowin::cli

@@ -1,0 +1,40 @@
+#include "tools/cli/NumberNotes.h"
+
+#include "files/StringerKeys.h"
+#include "sheet/NumberText.h"
+
+namespace tarrowin::cli {
+namespace {
+
+void noteTexts(std::string& notes, const std::array<FieldKey, 5>& keys, const Stringer& stringer)
+{
+    for (const FieldKey& key : keys) {
+        const std::string& text = stringer.texts[key.field];
+        if (isWhollyOneNumber(text))
+            continue;
+        const ParsedNumber read = parseLeadingNumber(text);
+        if (!notes.empty())
+            notes += "; ";
+        notes += key.key;
+        notes += " \"" + text + "\" read as ";
+        notes += read.overflowed ? "a number beyond the double range" : generalNumberText(read.value);
+    }
+}
+
+}  // namespace
+
+std::string inputNotes(const Stringer& stringer)
+{
+    std::string notes;
+    noteTexts(notes, inputKeys, stringer);
+    return notes;
+}
+
+std::string numberNotes(const Stringer& stringer)
+{
+    std::string notes = inputNotes(stringer);
+    noteTexts(notes, propertyKeys, stringer);
+    return notes;
+}
+
+}  // namespace tarrowin::cli

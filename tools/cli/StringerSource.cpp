@@ -1,0 +1,64 @@
+#include "tools/cli/StringerSource.h"
+
+#include "files/FileBytes.h"
+#include "files/StringerCsv.h"
+#include "files/StringerFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace tarrowin::cli {
+namespace {
+
+bool hasExtension(const std::filesystem::path& file, std::string_view extension)
+{
+    std::string own = file.extension().string();
+    std::transform(own.begin(), own.end(), own.begin(), [](unsigned char c) { return std::tolower(c); });
+    return own == extension;
+}
+
+std::optional<FileProblem> readStringerFileEntry(const std::filesystem::path& file,
+                                                 const std::function<void(const StringerEntry&)>& use)
+{
+    StringerFileReading reading = readStringerFile(file);
+    if (reading.problem)
+        return reading.problem;
+    StringerEntry entry;
+    entry.name = reading.file->report.member.empty() ? file.stem().string() : reading.file->report.member;
+    entry.stringer = std::move(reading.file->stringer);
+    entry.gradeText = steelGrade(entry.stringer.grade).name;
+    use(entry);
+    return std::nullopt;
+}
+
+std::optional<FileProblem> readCsvEntries(const std::filesystem::path& file,
+                                          const std::function<void(const StringerEntry&)>& use)
+{
+    auto bytes = readFileBytes(file);
+    if (FileProblem* problem = std::get_if<FileProblem>(&bytes))
+        return *problem;
+    StringerCsvReader reader(std::get<std::string>(bytes));
+    StringerEntry entry;
+    while (reader.next(entry))
+        use(entry);
+    if (std::optional<FileProblem> refusal = reader.refusal()) {
+        refusal->file = file.string();
+        return refusal;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FileProblem> readStringers(const std::filesystem::path& file,
+                                         const std::function<void(const StringerEntry&)>& use)
+{
+    if (hasExtension(file, ".tarrowin"))
+        return readStringerFileEntry(file, use);
+    if (hasExtension(file, ".csv"))
+        return readCsvEntries(file, use);
+    return FileProblem{file.string(), 0, 0, "neither a stringer file (.tarrowin) nor a CSV of stringers (.csv)"};
+}
+
+}  // namespace tarrowin::cli
