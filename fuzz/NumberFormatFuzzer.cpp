@@ -151,6 +151,8 @@ void checkTwoDecimals(double value)
         const Shape shape = shapeOf(text);
         require(shape.plain && shape.decimals <= 2, "two-decimal text has at most two decimals", text);
         require(readBack(text) == rounded, "two-decimal text reads back as the rounded value", text);
+        require(text == tarrowin::generalNumberText(rounded),
+                "two-decimal text is the general number text of the rounded value", text);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "sheet/NumberText.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <optional>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -186,10 +189,62 @@ ParsedNumber readLeadingNumber(Cursor& cursor, bool& sawDigit)
     return {negative ? -value : value, false};
 }
 
+// 10^0 to 10^22: the powers of ten that a double holds exactly.
+constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Most texts are a plain decimal of a few digits ("3000", "1.0", "14.5"). Its
+// significant digits, at most 15, make a whole number that a double holds
+// exactly; divided by a power of ten that a double holds exactly, one IEEE
+// division rounds the quotient correctly, which is the nearest double to the
+// decimal, as the full parse gives it. Anything else (blanks, an exponent,
+// more digits, no digit) is left to the full parse.
+std::optional<ParsedNumber> readPlainDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '+' || text[0] == '-'))
+        ++i;
+    std::uint64_t wholeNumber = 0;
+    int significantDigits = 0;
+    std::size_t fractionDigits = 0;
+    bool sawDigit = false;
+    bool sawPoint = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            sawDigit = true;
+            if ((wholeNumber != 0 || c != '0') && ++significantDigits > 15)
+                return std::nullopt;
+            wholeNumber = wholeNumber * 10 + static_cast<std::uint64_t>(c - '0');
+            if (sawPoint)
+                ++fractionDigits;
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+        } else {
+            break;
+        }
+    }
+    // What stops a plain decimal must also stop the full parse: blanks are
+    // skipped and an exponent may follow.
+    if (i < text.size()) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd')
+            return std::nullopt;
+    }
+    if (!sawDigit || fractionDigits >= exactPowersOfTen.size())
+        return std::nullopt;
+    const double value = static_cast<double>(wholeNumber) / exactPowersOfTen[fractionDigits];
+    return ParsedNumber{negative ? -value : value, false};
+}
+
 }  // namespace
 
 ParsedNumber parseLeadingNumber(std::string_view text)
 {
+    if (const std::optional<ParsedNumber> plain = readPlainDecimal(text))
+        return *plain;
     Cursor cursor(text);
     bool sawDigit = false;
     return readLeadingNumber(cursor, sawDigit);
@@ -292,6 +347,23 @@ double roundToTwoDecimals(double value)
     return rounded;
 }
 
-std::string twoDecimalText(double value) { return generalNumberText(roundToTwoDecimals(value)); }
+std::string twoDecimalText(double value)
+{
+    // Below 10^12 the rounded decimal has at most 14 significant digits, so
+    // the double nearest it, written with 15, gives the same digits back: the
+    // fixed text itself, without trailing zeros, is the answer.
+    if (!(std::abs(value) < 1e12))
+        return generalNumberText(roundToTwoDecimals(value));
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    std::string text(buffer, end);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    if (text == "-0" || text.empty())
+        return "0";
+    return text;
+}
 
 }  // namespace tarrowin
