@@ -21,6 +21,19 @@ std::filesystem::path pathOf(const QString& argument)
     return std::filesystem::path(QFile::encodeName(argument).toStdString());
 }
 
+// The input FILE that -o names, by whatever path, if any.
+std::optional<std::filesystem::path> inputAt(const CommandLine& line)
+{
+    if (!line.output)
+        return std::nullopt;
+    for (const std::filesystem::path& file : line.files) {
+        std::error_code unknown;  // a file that does not exist is no input to lose
+        if (std::filesystem::equivalent(*line.output, file, unknown))
+            return file;
+    }
+    return std::nullopt;
+}
+
 CommandLine wrong(std::string problem)
 {
     CommandLine line;
@@ -126,6 +139,12 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
     case CommandLine::Action::Report: break;
     }
 
+    // Writing the results over a file they are read from would lose it.
+    if (const auto input = inputAt(line)) {
+        messages << programName << ": -o " << line.output->string() << " would write over the input FILE "
+                 << input->string() << '\n';
+        return notAllChecked;
+    }
     if (line.action == CommandLine::Action::Report)
         return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
 
