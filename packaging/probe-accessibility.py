@@ -3,9 +3,11 @@
 reader does over AT-SPI, and checks the section picker: its name, its list of
 19 entries in catalogue order, the collapsed and expanded states, the actions
 that open and close the list, and the focus landing on the current entry when
-the list opens.
+the list opens. Given NAME=TEXT pairs instead, checks that the window captioned
+TarrowinV1.0 shows each box named NAME holding TEXT, as after opening a
+stringer file.
 
-    probe-accessibility.py PID
+    probe-accessibility.py PID [NAME=TEXT...]
 
 Needs the accessibility bus of the session the program runs in (pyatspi,
 from python3-pyatspi). Prints what it found; exits with status 1 on the first
@@ -19,6 +21,7 @@ import pyatspi
 from gi.repository import GLib
 
 PICKER_NAME = "选择截面"
+CAPTION = "TarrowinV1.0"
 DESIGNATIONS = [
     "[14a", "[14b", "[16a", "[16b", "[18a", "[18b", "[20a", "[20b", "[22a", "[22b", "[25a", "[25b",
     "HN200x100", "HN250x125", "HN300x150", "HN350x175",
@@ -67,7 +70,8 @@ def states(node):
 
 
 def wait_for(condition, what):
-    """Runs the event loop, so that events are heard, until the condition holds."""
+    """Runs the event loop, so that events are heard, until the condition holds.
+    `what` says what went wrong: a text, or a function that writes it then."""
     deadline = time.monotonic() + ANSWER_SECONDS
     outcome = {"met": False}
 
@@ -81,7 +85,7 @@ def wait_for(condition, what):
     GLib.timeout_add(50, poll)
     pyatspi.Registry.start()
     if not outcome["met"]:
-        fail(f"{what} within {ANSWER_SECONDS} s")
+        fail(f"{what() if callable(what) else what} within {ANSWER_SECONDS} s")
 
 
 def focused_entries(entries):
@@ -142,7 +146,40 @@ def check(pid):
     pyatspi.Registry.deregisterEventListener(heard, "focus:")
 
 
+def box_text(node):
+    # Asked afresh each time: the texts change once the file is read.
+    node.clear_cache()
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def check_texts(pid, expected):
+    app = application(pid)
+    say(f"found {app.name!r}, process {pid}")
+    # The window is a top-level child of the application, whatever its role.
+    windows = [app.getChildAtIndex(i) for i in range(app.childCount)]
+    captions = [window.name for window in windows if window is not None]
+    if CAPTION not in captions:
+        fail(f"no window captioned {CAPTION!r}, only {captions}")
+    window = windows[captions.index(CAPTION)]
+    for name, wanted in expected:
+        box = find(window, lambda node: node.name == name and "Text" in pyatspi.listInterfaces(node))
+        if box is None:
+            fail(f"no box named {name!r} with a text in the window")
+        shown = {"text": None}
+
+        def shows_it():
+            shown["text"] = box_text(box)
+            return shown["text"] == wanted
+
+        wait_for(shows_it, lambda: f"the box {name!r} shows {shown['text']!r}, not {wanted!r},")
+        say(f"{name}: {wanted!r}")
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 2 or any("=" not in pair for pair in sys.argv[2:]):
         sys.exit(__doc__)
-    check(int(sys.argv[1]))
+    if len(sys.argv) == 2:
+        check(int(sys.argv[1]))
+    else:
+        check_texts(int(sys.argv[1]), [tuple(pair.split("=", 1)) for pair in sys.argv[2:]])

@@ -11,6 +11,7 @@ PACKAGES=(
   poppler-utils
   clang libclang-rt-14-dev llvm
   dpkg-dev fakeroot file desktop-file-utils appstream lintian scdoc
+  shared-mime-info libxml2-utils libglib2.0-bin
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi
 )
 

@@ -86,7 +86,7 @@ QByteArray reportPdf(const ReportDocument& document, const QString& family)
     return withSubsetTags(buffer.data());
 }
 
-std::optional<ReportError> writeReportPdf(const ReportRequest& request, const std::filesystem::path& path)
+std::variant<QByteArray, ReportError> makeReportPdf(const ReportRequest& request)
 {
     const auto built = buildReport(request);
     if (const ArithmeticFault* fault = std::get_if<ArithmeticFault>(&built))
@@ -97,7 +97,15 @@ std::optional<ReportError> writeReportPdf(const ReportRequest& request, const st
         return ReportError{ReportProblem::FaceMissing, std::nullopt,
                            "找不到计算书所用的字体文件：" + reportFacePath().toStdString() + "\n未生成计算书。"};
 
-    const QByteArray pdf = reportPdf(std::get<ReportDocument>(built), family);
+    return reportPdf(std::get<ReportDocument>(built), family);
+}
+
+std::optional<ReportError> writeReportPdf(const ReportRequest& request, const std::filesystem::path& path)
+{
+    auto made = makeReportPdf(request);
+    if (ReportError* error = std::get_if<ReportError>(&made))
+        return std::move(*error);
+    const QByteArray& pdf = std::get<QByteArray>(made);
     const QString fileName = QFile::decodeName(QByteArray(path.c_str()));
     // The old file, if any, is replaced only once the new one is complete.
     QSaveFile file(fileName);

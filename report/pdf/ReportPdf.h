@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace tarrowin {
 
@@ -28,6 +29,12 @@ struct ReportError {
     std::optional<ArithmeticFault> fault;  // for a calculation fault: which, and what was being computed
     std::string message;                   // in Chinese, ready to show to the user
 };
+
+// Makes the stringer's calculation report as the bytes of a searchable A4
+// PDF, or says why there is none (a calculation fault or a missing face).
+// Needs a QGuiApplication (the offscreen platform will do) and runs on its
+// thread.
+std::variant<QByteArray, ReportError> makeReportPdf(const ReportRequest& request);
 
 // Makes the stringer's calculation report and writes it as a searchable A4
 // PDF at the path, or writes nothing and says why. The report's numbers are

@@ -3,6 +3,7 @@
 #include "files/FileBytes.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Outcome.h"
+#include "tools/cli/ReportCommand.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -20,6 +21,19 @@ std::filesystem::path pathOf(const QString& argument)
     return std::filesystem::path(QFile::encodeName(argument).toStdString());
 }
 
+// The input FILE that -o names, by whatever path, if any.
+std::optional<std::filesystem::path> inputAt(const CommandLine& line)
+{
+    if (!line.output)
+        return std::nullopt;
+    for (const std::filesystem::path& file : line.files) {
+        std::error_code unknown;  // a file that does not exist is no input to lose
+        if (std::filesystem::equivalent(*line.output, file, unknown))
+            return file;
+    }
+    return std::nullopt;
+}
+
 CommandLine wrong(std::string problem)
 {
     CommandLine line;
@@ -33,30 +47,36 @@ std::string helpText()
 {
     return R"(Usage: tarrowin-cli check [-o OUT.csv] FILE...
        tarrowin-cli survey [-o OUT.csv] FILE
+       tarrowin-cli report [-o OUT.pdf] FILE.tarrowin
 
 Checks inclined steel stair stringers exactly as the Tarrowin window does
-and writes the results as CSV (UTF-8) to standard output.
+and writes the results as CSV (UTF-8) to standard output, or writes a
+stringer's calculation report (计算书) as a PDF. Needs no display.
 
 Commands:
   check    one row per stringer of every FILE, in input order
   survey   every catalogue section checked for the one stringer in FILE,
            lightest first, the lightest that passes recommended
+  report   the calculation report of the stringer in FILE.tarrowin, with
+           the header kept in the file, written to FILE.pdf beside it
 
 A FILE is a stringer file saved by Tarrowin (.tarrowin) or a CSV of stringers
 (.csv) whose header row names the columns name, section, grade,
 horizontal_length, vertical_height, flight_width, dead_load and live_load,
-in any order.
+in any order. A report is of one stringer: it takes a stringer file only.
 
 Options:
-  -o, --output OUT.csv  write the table to OUT.csv instead, with a byte-order
-                        mark so that spreadsheets read the Chinese words
+  -o, --output OUT      write the table or the report to OUT instead (a table
+                        with a byte-order mark, so that spreadsheets read the
+                        Chinese words); "-o -" writes to standard output
   -h, --help            show this help and exit
   -v, --version         show the version and exit
 
-Exit status: 0 when every stringer is satisfied (survey: some section passes),
-1 when any is exceeded or stopped by an arithmetic fault (survey: no section
-passes), 2 when a file or row could not be checked or the command line is
-wrong.
+Exit status: 0 when every stringer is satisfied (survey: some section passes;
+report: the report is written), 1 when any is exceeded or stopped by an
+arithmetic fault (survey: no section passes; report: a fault stops the check
+and nothing is written), 2 when a file or row could not be checked, the report
+could not be written, or the command line is wrong.
 )";
 }
 
@@ -65,7 +85,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     const QCommandLineOption help({"h", "help"}, "");
     const QCommandLineOption version({"v", "version"}, "");
-    const QCommandLineOption output({"o", "output"}, "", "OUT.csv");
+    const QCommandLineOption output({"o", "output"}, "", "OUT");
     parser.addOptions({help, version, output});
     if (!parser.parse(arguments))
         return wrong(parser.errorText().toStdString());
@@ -87,24 +107,27 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::Check;
     else if (command == "survey")
         line.action = CommandLine::Action::Survey;
+    else if (command == "report")
+        line.action = CommandLine::Action::Report;
     else
         return wrong("unknown command '" + command.toStdString() + "'");
     if (parser.values(output).size() > 1)
         return wrong("-o is given more than once");
-    if (parser.isSet(output))
+    if (parser.value(output) == "-")
+        line.outputIsStandardOutput = true;
+    else if (parser.isSet(output))
         line.output = pathOf(parser.value(output));
     for (const QString& file : positional)
         line.files.push_back(pathOf(file));
     if (line.files.empty())
         return wrong(command.toStdString() + " needs a FILE");
-    if (line.action == CommandLine::Action::Survey && line.files.size() > 1)
-        return wrong("survey takes one FILE");
+    if (line.action != CommandLine::Action::Check && line.files.size() > 1)
+        return wrong(command.toStdString() + " takes one FILE");
     return line;
 }
 
-int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& messages)
+int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& messages)
 {
-    const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Help: out << helpText(); return allSatisfied;
     case CommandLine::Action::Version: out << programName << ' ' << TARROWIN_VERSION << '\n'; return allSatisfied;
@@ -112,8 +135,18 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         messages << programName << ": " << line.problem << "\nTry '" << programName << " --help' for more information.\n";
         return notAllChecked;
     case CommandLine::Action::Check:
-    case CommandLine::Action::Survey: break;
+    case CommandLine::Action::Survey:
+    case CommandLine::Action::Report: break;
     }
+
+    // Writing the results over a file they are read from would lose it.
+    if (const auto input = inputAt(line)) {
+        messages << programName << ": -o " << line.output->string() << " would write over the input FILE "
+                 << input->string() << '\n';
+        return notAllChecked;
+    }
+    if (line.action == CommandLine::Action::Report)
+        return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
 
     // The byte-order mark goes first into the table itself, which saves
     // copying a large table once more.

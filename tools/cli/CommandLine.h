@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,15 @@ struct CommandLine {
     enum class Action {
         Check,    // check [-o OUT.csv] FILE...
         Survey,   // survey [-o OUT.csv] FILE
+        Report,   // report [-o OUT.pdf] FILE.tarrowin
         Help,     // -h, --help
         Version,  // -v, --version
         Wrong,    // `problem` says what
     };
     Action action = Action::Wrong;
     std::vector<std::filesystem::path> files;
-    std::optional<std::filesystem::path> output;
+    std::optional<std::filesystem::path> output;  // -o OUT, unless OUT is "-"
+    bool outputIsStandardOutput = false;          // -o -
     std::string problem;
 };
 
@@ -30,10 +33,11 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // What --help prints.
 std::string helpText();
 
-// Runs the whole command line: the table goes to `out`, or with -o into that
-// file (written whole or not at all, with a byte-order mark so that
-// spreadsheets read the Chinese words); messages go to `messages`. Returns
-// the exit status.
-int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& messages);
+// Runs the command line: a table goes to `out`, or with -o into that file
+// (written whole or not at all, with a byte-order mark so that spreadsheets
+// read the Chinese words); a report goes beside its stringer file, into the
+// -o file, or to `out` for "-o -". Messages go to `messages`. Returns the
+// exit status. A report needs a QGuiApplication; the rest a QCoreApplication.
+int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& messages);
 
 }  // namespace tarrowin::cli

@@ -51,13 +51,23 @@ std::optional<FileProblem> readCsvEntries(const std::filesystem::path& file,
 
 }  // namespace
 
+SourceKind sourceKindOf(const std::filesystem::path& file)
+{
+    if (hasExtension(file, ".tarrowin"))
+        return SourceKind::StringerFile;
+    if (hasExtension(file, ".csv"))
+        return SourceKind::StringerCsv;
+    return SourceKind::Unknown;
+}
+
 std::optional<FileProblem> readStringers(const std::filesystem::path& file,
                                          const std::function<void(const StringerEntry&)>& use)
 {
-    if (hasExtension(file, ".tarrowin"))
-        return readStringerFileEntry(file, use);
-    if (hasExtension(file, ".csv"))
-        return readCsvEntries(file, use);
+    switch (sourceKindOf(file)) {
+    case SourceKind::StringerFile: return readStringerFileEntry(file, use);
+    case SourceKind::StringerCsv: return readCsvEntries(file, use);
+    case SourceKind::Unknown: break;
+    }
     return FileProblem{file.string(), 0, 0, "neither a stringer file (.tarrowin) nor a CSV of stringers (.csv)"};
 }
 

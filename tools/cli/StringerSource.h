@@ -9,6 +9,12 @@
 
 namespace tarrowin::cli {
 
+// What a FILE named on the command line holds, told apart by its extension
+// in either case: a stringer file (.tarrowin) or a CSV of stringers (.csv).
+enum class SourceKind { StringerFile, StringerCsv, Unknown };
+
+SourceKind sourceKindOf(const std::filesystem::path& file);
+
 // Reads the stringers of one FILE named on the command line, told apart by
 // the extension (either case): a stringer file (.tarrowin), named by its
 // report's member or else by its file name without the extension, or a CSV
