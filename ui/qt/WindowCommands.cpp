@@ -7,9 +7,13 @@
 namespace tarrowin {
 namespace {
 
-// F3 is the key for finding on most desktops, and the survey finds the
-// lightest section that passes.
+// The files first, in the order desktops list them, with the keys they use
+// for them. F3 is the key for finding on most desktops, and the survey finds
+// the lightest section that passes.
 constexpr std::array commands{
+    WindowCommand{"openFile", "打开…", QKeyCombination(Qt::CTRL, Qt::Key_O), &MainWindow::openFile},
+    WindowCommand{"saveFile", "保存…", QKeyCombination(Qt::CTRL, Qt::Key_S), &MainWindow::saveFile},
+    WindowCommand{"saveFileAs", "另存为…", QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_S), &MainWindow::saveFileAs},
     WindowCommand{"surveySections", "截面优选…", QKeyCombination(Qt::Key_F3), &MainWindow::surveySections},
 };
 
