@@ -73,6 +73,7 @@ void WindowCommandsTest::shortcutRunsItsCommand_data()
         {"打开", QKeySequence(Qt::CTRL | Qt::Key_O), "打开"},
         {"保存", QKeySequence(Qt::CTRL | Qt::Key_S), "另存为"},
         {"另存为", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "另存为"},
+        {"计算书", QKeySequence(Qt::CTRL | Qt::Key_P), "计算书"},
         {"截面优选", QKeySequence(Qt::Key_F3), "截面优选"}};
     for (const auto& [command, key, shows] : commands)
         for (const auto& [place, focused] : places)
@@ -111,7 +112,12 @@ void WindowCommandsTest::shortcutRunsItsCommand()
     QStringList after;
     for (Field field : allFields())
         after << fieldText(*session, field);
-    QCOMPARE(after, before);
+    if (shows == QStringLiteral("计算书")) {
+        // It calculates first, as 计算 does.
+        QCOMPARE(fieldText(*session, "Text6"), QStringLiteral("67.89"));
+    } else {
+        QCOMPARE(after, before);
+    }
 }
 
 void WindowCommandsTest::contextMenuListsTheCommands_data()
@@ -149,7 +155,8 @@ void WindowCommandsTest::contextMenuListsTheCommands()
     }
     // Files first, then what the window makes of its stringer.
     const QStringList commands{QStringLiteral("打开…\tCtrl+O"), QStringLiteral("保存…\tCtrl+S"),
-                               QStringLiteral("另存为…\tCtrl+Shift+S"), QStringLiteral("截面优选…\tF3")};
+                               QStringLiteral("另存为…\tCtrl+Shift+S"), QStringLiteral("计算书…\tCtrl+P"),
+                               QStringLiteral("截面优选…\tF3")};
     QCOMPARE(entries, commands);
 
     // An entry runs its command: the last opens the survey.

@@ -55,6 +55,17 @@ INSTANTIATE_TEST_SUITE_P(Changes, AfterOpeningOrSaving, testing::Values(
     Change{"a_section_property", [](Stringer& s) { s.texts[Field::SectionMass] = "21.3"; }},
     Change{"the_grade", [](Stringer& s) { s.grade = Grade::Q355B; }}));
 
+TEST(StringerDocument, AReportNamesTheFileOnlyWhileTheWindowHoldsWhatTheFileHolds)
+{
+    StringerDocument document;
+    EXPECT_EQ(document.reportFileName(Stringer{}), "");
+    document.opened("/flights/梯段 A.tarrowin", Stringer{}, {}, {});
+    EXPECT_EQ(document.reportFileName(Stringer{}), "梯段 A.tarrowin");
+    Stringer changed;
+    changed.texts[Field::LiveLoad] = "5.0";
+    EXPECT_EQ(document.reportFileName(changed), "");
+}
+
 TEST(StringerDocument, ResultsAreNoPartOfWhatIsSaved)
 {
     StringerDocument document;

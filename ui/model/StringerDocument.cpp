@@ -38,6 +38,11 @@ void StringerDocument::saved(const std::filesystem::path& path, const Stringer& 
     lastStored_ = shown;
 }
 
+std::string StringerDocument::reportFileName(const Stringer& shown) const
+{
+    return path_ && shown == lastStored_ ? path_->filename().string() : std::string();
+}
+
 std::filesystem::path StringerDocument::besideFile(std::string_view extension) const
 {
     if (path_)

@@ -36,6 +36,11 @@ public:
     // Before that the window keeps nothing, and leaving it asks nothing.
     bool offersToSave(const Stringer& shown) const { return path_ && shown != lastStored_; }
 
+    // The file's name for the footer of a report on the stringer shown: only
+    // while the file holds that stringer, so that a report never names a file
+    // whose numbers differ from its own. Empty otherwise.
+    std::string reportFileName(const Stringer& shown) const;
+
     // What the save dialog suggests: the file itself; else the member (构件)
     // of the report header as a name in the working folder; else nothing.
     std::filesystem::path suggestedStringerPath() const;

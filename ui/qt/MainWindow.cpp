@@ -2,11 +2,13 @@
 
 #include "files/FileProblemMessage.h"
 #include "files/StringerFile.h"
+#include "report/pdf/ReportPdf.h"
 #include "ui/model/FaultMessage.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/Desktop.h"
 #include "ui/qt/GroupFrameStyle.h"
+#include "ui/qt/ReportHeaderDialog.h"
 #include "ui/qt/SectionPicker.h"
 #include "ui/qt/SectionSurveyDialog.h"
 #include "ui/qt/WindowCommands.h"
@@ -51,6 +53,7 @@ std::filesystem::path localPath(const QString& path) { return QFile::encodeName(
 QString shownPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray(path.c_str())); }
 
 const QString stringerFileFilter = QStringLiteral("Tarrowin 钢梯斜梁文件 (*.tarrowin)");
+const QString reportFileFilter = QStringLiteral("PDF 文件 (*.pdf)");
 
 // Extensions as the file dialogs take them, without the dot.
 QString dialogSuffix(std::string_view extension) { return QString::fromLatin1(extension.substr(1)); }
@@ -420,6 +423,48 @@ bool MainWindow::offerToSave()
     if (box.clickedButton() == saveButton)
         return save();
     return box.clickedButton() == discardButton;
+}
+
+void MainWindow::makeReport()
+{
+    // The same calculation as the button's, so that the report and the
+    // window show the same; a fault ends it with the button's message.
+    if (!calculate())
+        return;
+
+    const LocalDateTime now = model_.now();
+    const CalendarDate today{now.year, now.month, now.day};
+    ReportHeaderDialog headerDialog(document_.reportHeader(), fromUtf8(calendarDateText(today)), this);
+    if (headerDialog.exec() != QDialog::Accepted)
+        return;
+    // Kept even if no report follows, and written into the file at the next save.
+    document_.keepReportHeader(headerDialog.header());
+
+    const QString chosen = desktop_.fileToSave(this, {QStringLiteral("保存计算书"), reportFileFilter,
+                                                      shownPath(document_.suggestedReportPath()),
+                                                      dialogSuffix(reportFileExtension)});
+    const std::filesystem::path path = savePath(chosen, reportFileExtension);
+    if (path.empty())
+        return;
+
+    const Stringer stringer = model_.stringer();
+    const ReportRequest request{stringer, document_.reportHeader(), document_.reportFileName(stringer), today};
+    if (const auto error = writeReportPdf(request, path)) {
+        tell(this, QMessageBox::Warning, QStringLiteral("未生成计算书"), fromUtf8(error->message));
+        return;
+    }
+    offerToShowReport(path);
+}
+
+void MainWindow::offerToShowReport(const std::filesystem::path& path)
+{
+    const QString shown = shownPath(path);
+    if (!ask(this, QStringLiteral("计算书"), QStringLiteral("计算书已保存为“%1”。要现在打开它吗？").arg(shown),
+             QStringLiteral("打开"), QStringLiteral("不打开")))
+        return;
+    if (!desktop_.showFile(shown))
+        tell(this, QMessageBox::Information, QStringLiteral("计算书"),
+             QStringLiteral("没有能打开“%1”的程序。计算书已保存，可用 PDF 阅读器打开。").arg(shown));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

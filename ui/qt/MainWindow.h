@@ -48,6 +48,9 @@ public:
     void saveFile();
     // 另存为…: under a name chosen in a file dialog.
     void saveFileAs();
+    // 计算书…: 计算 as the button runs it, then the report's header, then
+    // where to save its PDF; once written, the offer to show it.
+    void makeReport();
 
     // Opens the stringer file at the path into the window, or, when it is
     // refused, says why and changes nothing. Whether it was opened.
@@ -86,6 +89,7 @@ private:
     // A name from a save dialog with the extension added where the user
     // typed none; empty when the user declines to replace a file of that name.
     std::filesystem::path savePath(const QString& chosen, std::string_view extension);
+    void offerToShowReport(const std::filesystem::path& path);
 
     // Takes a drag or drop of one stringer file; false for anything else.
     bool takeFileDrag(QDropEvent* event);
