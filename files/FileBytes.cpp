@@ -19,9 +19,13 @@ std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path
 {
     QFile file(qtPath(path));
     if (QFileInfo(file).isDir())
-        return FileProblem{path.string(), 0, 0, "cannot read: it is a folder"};
+        return FileProblem{path.string(), 0, 0, "cannot read: it is a folder", FileProblemKind::IsAFolder, {}};
+    const auto failed = [&] {
+        const std::string reason = file.errorString().toStdString();
+        return FileProblem{path.string(), 0, 0, "cannot read: " + reason, FileProblemKind::CannotRead, reason};
+    };
     if (!file.open(QIODevice::ReadOnly))
-        return FileProblem{path.string(), 0, 0, "cannot read: " + file.errorString().toStdString()};
+        return failed();
     // Read straight into the string: a table of stringers can be megabytes.
     std::string bytes;
     for (;;) {
@@ -30,7 +34,7 @@ std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path
         bytes.resize(start + (expected > start ? expected - start : std::size_t{1} << 16));
         const qint64 read = file.read(bytes.data() + start, static_cast<qint64>(bytes.size() - start));
         if (read < 0)
-            return FileProblem{path.string(), 0, 0, "cannot read: " + file.errorString().toStdString()};
+            return failed();
         bytes.resize(start + static_cast<std::size_t>(read));
         if (read == 0)
             return bytes;
@@ -40,11 +44,11 @@ std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path
 std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     QSaveFile file(qtPath(path));
-    const auto failed = [&] {
-        return FileProblem{path.string(), 0, 0, "cannot save: " + file.errorString().toStdString()};
+    const auto failed = [&](std::string reason) {
+        return FileProblem{path.string(), 0, 0, "cannot save: " + reason, FileProblemKind::CannotSave, reason};
     };
     if (!file.open(QIODevice::WriteOnly))
-        return failed();
+        return failed(file.errorString().toStdString());
     // A write may take only part of the bytes (the file-size limit does
     // that) without QSaveFile noting an error, and commit() would then rename
     // the short file over the old one: so every byte is accounted for here.
@@ -54,9 +58,9 @@ std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path
             file.write(bytes.data() + written, static_cast<qint64>(std::min<std::size_t>(bytes.size() - written, 1 << 20)));
         if (taken <= 0) {
             const int error = errno;
-            FileProblem problem = failed();
-            if (file.error() == QFileDevice::NoError && error != 0)
-                problem.what = "cannot save: " + std::string(std::strerror(error));
+            FileProblem problem = failed(file.error() == QFileDevice::NoError && error != 0
+                                             ? std::string(std::strerror(error))
+                                             : file.errorString().toStdString());
             file.cancelWriting();
             return problem;
         }
@@ -64,7 +68,7 @@ std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path
     }
     // The rename happens only here, once every byte is written.
     if (!file.commit())
-        return failed();
+        return failed(file.errorString().toStdString());
     return std::nullopt;
 }
 

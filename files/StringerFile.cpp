@@ -106,25 +106,30 @@ std::string describe(const QJsonValue& value)
 // Reading refuses at the first thing wrong; this carries it out.
 struct Refusal {
     std::string what;
+    FileProblemKind kind;
+    std::string subject;
 };
 
-std::string keyName(std::string_view parent, std::string_view key)
+std::string keyPath(std::string_view parent, std::string_view key)
 {
-    return "\"" + (parent.empty() ? std::string(key) : std::string(parent) + "." + std::string(key)) + "\"";
+    return parent.empty() ? std::string(key) : std::string(parent) + "." + std::string(key);
 }
+
+std::string keyName(std::string_view parent, std::string_view key) { return "\"" + keyPath(parent, key) + "\""; }
 
 QJsonValue required(const QJsonObject& object, std::string_view parent, std::string_view key)
 {
     const QJsonValue value = object.value(qt(key));
     if (value.isUndefined())
-        throw Refusal{keyName(parent, key) + " is missing"};
+        throw Refusal{keyName(parent, key) + " is missing", FileProblemKind::MissingKey, keyPath(parent, key)};
     return value;
 }
 
 std::string text(const QJsonValue& value, std::string_view parent, std::string_view key)
 {
     if (!value.isString())
-        throw Refusal{keyName(parent, key) + " is " + describe(value) + ", not a text"};
+        throw Refusal{keyName(parent, key) + " is " + describe(value) + ", not a text", FileProblemKind::NotAText,
+                      keyPath(parent, key)};
     return value.toString().toStdString();
 }
 
@@ -136,7 +141,8 @@ std::string requiredText(const QJsonObject& object, std::string_view parent, std
 QJsonObject object(const QJsonValue& value, std::string_view key)
 {
     if (!value.isObject())
-        throw Refusal{keyName({}, key) + " is " + describe(value) + ", not an object"};
+        throw Refusal{keyName({}, key) + " is " + describe(value) + ", not an object", FileProblemKind::NotAnObject,
+                      std::string(key)};
     return value.toObject();
 }
 
@@ -144,24 +150,27 @@ void checkFormatAndVersion(const QJsonObject& top)
 {
     const QJsonValue format = top.value(qt("format"));
     if (format.isUndefined())
-        throw Refusal{"not a Tarrowin stringer file: it has no \"format\""};
+        throw Refusal{"not a Tarrowin stringer file: it has no \"format\"", FileProblemKind::NotAStringerFile, {}};
     if (format != QJsonValue(qt(stringerFileFormat)))
         throw Refusal{"not a Tarrowin stringer file: its \"format\" is " + describe(format) + ", not \""
-                      + std::string(stringerFileFormat) + "\""};
+                      + std::string(stringerFileFormat) + "\"",
+                      FileProblemKind::NotAStringerFile, {}};
 
     const QJsonValue version = required(top, {}, "version");
     const double number = version.toDouble(std::nan(""));
     if (!version.isDouble() || number != std::floor(number))
         throw Refusal{"\"version\" is " + (version.isDouble() ? version.toVariant().toString().toStdString()
                                                                 : describe(version))
-                      + ", not a whole number"};
+                      + ", not a whole number",
+                      FileProblemKind::InvalidVersion, {}};
+    const std::string written = version.toVariant().toString().toStdString();
     if (number > stringerFileVersion)
-        throw Refusal{"written by a newer version of Tarrowin (format version "
-                      + version.toVariant().toString().toStdString() + "; this one reads version "
-                      + std::to_string(stringerFileVersion) + ")"};
+        throw Refusal{"written by a newer version of Tarrowin (format version " + written + "; this one reads version "
+                          + std::to_string(stringerFileVersion) + ")",
+                      FileProblemKind::NewerVersion, written};
     if (number < 1)
-        throw Refusal{"\"version\" " + version.toVariant().toString().toStdString()
-                      + " is not a version of this format"};
+        throw Refusal{"\"version\" " + written + " is not a version of this format", FileProblemKind::InvalidVersion,
+                      {}};
 }
 
 StringerFile readObject(QJsonObject top)
@@ -181,7 +190,7 @@ StringerFile readObject(QJsonObject top)
     const std::string grade = requiredText(top, {}, "grade");
     const std::optional<Grade> known = gradeNamed(grade);
     if (!known)
-        throw Refusal{unknownGradeProblem(grade)};
+        throw Refusal{unknownGradeProblem(grade), FileProblemKind::UnknownGrade, grade};
     stringer.grade = *known;
 
     for (const FieldKey& input : inputKeys)
@@ -243,14 +252,16 @@ StringerFileReading parseStringerFile(std::string_view bytes, const std::string&
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] =
             lineAndColumn(bytes, originalOffset(static_cast<std::size_t>(error.offset), escapeEnds));
-        return {std::nullopt, FileProblem{fileName, line, column, "not JSON: " + error.errorString().toStdString()}};
+        return {std::nullopt, FileProblem{fileName, line, column, "not JSON: " + error.errorString().toStdString(),
+                                          FileProblemKind::NotJson, {}}};
     }
     if (!document.isObject())
-        return {std::nullopt, FileProblem{fileName, 0, 0, "not a Tarrowin stringer file: not a JSON object"}};
+        return {std::nullopt, FileProblem{fileName, 0, 0, "not a Tarrowin stringer file: not a JSON object",
+                                          FileProblemKind::NotAStringerFile, {}}};
     try {
         return {readObject(document.object()), std::nullopt};
     } catch (const Refusal& refusal) {
-        return {std::nullopt, FileProblem{fileName, 0, 0, refusal.what}};
+        return {std::nullopt, FileProblem{fileName, 0, 0, refusal.what, refusal.kind, refusal.subject}};
     }
 }
 
@@ -292,7 +303,8 @@ std::string stringerFileText(const StringerFile& file)
 std::optional<FileProblem> saveStringerFile(const std::filesystem::path& path, const StringerFile& file)
 {
     const auto notUtf8 = [&](std::string_view key) {
-        return FileProblem{path.string(), 0, 0, "cannot save: the " + std::string(key) + " text is not UTF-8"};
+        return FileProblem{path.string(), 0, 0, "cannot save: the " + std::string(key) + " text is not UTF-8",
+                           FileProblemKind::TextNotUtf8, std::string(key)};
     };
     if (!isValidUtf8(file.stringer.texts[Field::SectionDesignation]))
         return notUtf8("section");

@@ -2,16 +2,20 @@
 
 #include "sheet/Field.h"
 #include "ui/model/DateTime.h"
+#include "ui/qt/Desktop.h"
 #include "ui/qt/QtDateTime.h"
 #include "ui/qt/WindowSession.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRawFont>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace tarrowin::testing {
@@ -20,11 +24,44 @@ namespace tarrowin::testing {
 // do not depend on the machine running the tests.
 inline constexpr LocalDateTime testMoment{2026, 12, 8, 17, 30, 5};
 
-inline std::unique_ptr<WindowSession> makeSession(LocalDateTime moment = testMoment)
+// The desktop as a test sees it: the file dialogs answer from a list, in
+// turn, and every question and every file shown in a viewer is noted.
+class FakeDesktop final : public Desktop {
+public:
+    QStringList answers;  // the files chosen; an empty text, or none left, cancels
+    QList<FileQuestion> questions;
+    QStringList shown;
+
+    QString fileToOpen(QWidget*, const FileQuestion& question) override { return answer(question); }
+    QString fileToSave(QWidget*, const FileQuestion& question) override { return answer(question); }
+    bool showFile(const QString& path) override
+    {
+        shown << path;
+        return true;
+    }
+
+private:
+    QString answer(const FileQuestion& question)
+    {
+        questions << question;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+inline std::unique_ptr<WindowSession> makeSession(LocalDateTime moment = testMoment,
+                                                  std::unique_ptr<Desktop> desktop = nullptr)
 {
-    return std::make_unique<WindowSession>(std::make_unique<FixedClock>(moment),
-                                           std::make_unique<QtDateTimeFormat>(QLocale(QLocale::English,
-                                                                                      QLocale::UnitedStates)));
+    return std::make_unique<WindowSession>(
+        std::make_unique<FixedClock>(moment),
+        std::make_unique<QtDateTimeFormat>(QLocale(QLocale::English, QLocale::UnitedStates)), std::move(desktop));
+}
+
+// A session whose file dialogs `desktop` answers.
+inline std::unique_ptr<WindowSession> makeSession(FakeDesktop*& desktop)
+{
+    auto owned = std::make_unique<FakeDesktop>();
+    desktop = owned.get();
+    return makeSession(testMoment, std::move(owned));
 }
 
 template <typename Widget = QWidget>
@@ -90,6 +127,92 @@ inline void closeNextMessageBox(QString* seen, int attemptsLeft = 500)
             closeNextMessageBox(seen, attemptsLeft - 1);
         }
     });
+}
+
+// Answers the modal dialogs and message boxes the window opens, one step
+// for each, in turn, as they come. A step gets the dialog on top and says
+// whether it answered it; it is asked again until it does. While it lives it
+// looks every 10 ms; after 10 seconds on one step it closes whatever is
+// open, so that a dialog that nothing answers fails the test instead of
+// hanging it, and notes it in `stuck`.
+class ModalAnswerer {
+public:
+    using Step = std::function<bool(QWidget* dialog)>;
+
+    explicit ModalAnswerer(QList<Step> steps) : steps_(std::move(steps))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start(10);
+    }
+
+    bool done() const { return steps_.isEmpty(); }
+    QString stuck;
+
+private:
+    void look()
+    {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (steps_.isEmpty() || !dialog)
+            return;
+        if (steps_.first()(dialog)) {
+            steps_.removeFirst();
+            waited_ = 0;
+        } else if (++waited_ > 1000) {
+            stuck = dialog->metaObject()->className() + QStringLiteral(" ") + dialog->windowTitle();
+            dialog->close();
+        }
+    }
+
+    QTimer timer_;
+    QList<Step> steps_;
+    int waited_ = 0;
+};
+
+// A step that presses the message box's button of that text; what the box
+// said lands in `seen`.
+inline ModalAnswerer::Step pressInMessageBox(const QString& button, QString* seen = nullptr)
+{
+    return [button, seen](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (!box)
+            return false;
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text() == button) {
+                if (seen)
+                    *seen = box->text();
+                candidate->click();
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+// A step that closes the message box, whatever its buttons; what it said
+// lands in `seen`.
+inline ModalAnswerer::Step closeMessageBox(QString* seen)
+{
+    return [seen](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (!box)
+            return false;
+        *seen = box->text();
+        box->done(QMessageBox::Ok);
+        return true;
+    };
+}
+
+// The characters of the text that the font's face does not carry.
+inline QString charactersMissingFrom(const QFont& font, const QString& text)
+{
+    const QRawFont face = QRawFont::fromFont(font);
+    QString missing;
+    for (const uint code : text.toUcs4()) {
+        const char32_t character = code;
+        if (!QChar::isSpace(code) && !face.supportsCharacter(character))
+            missing += QString::fromUcs4(&character, 1);
+    }
+    return missing;
 }
 
 }  // namespace tarrowin::testing

@@ -75,6 +75,9 @@ public:
     // What the window holds now, as a stringer to save.
     Stringer stringer() const { return stringerFrom(sheet_.texts(), grade_); }
 
+    // The local date and time by the model's clock: the day a report is made.
+    LocalDateTime now() const { return clock_.now(); }
+
 private:
     const Clock& clock_;
     const DateTimeFormat& format_;
