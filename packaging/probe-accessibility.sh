@@ -36,44 +36,12 @@ if [ -z "${TARROWIN_PROBE_SESSION:-}" ]; then
   exit "${statuses[0]}"
 fi
 
-work=$(mktemp -d)
-server_pid=''
-pid=''
-stop() {
-  if [ -n "$1" ]; then
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-  fi
-}
-cleanup() {
-  stop "$pid"
-  stop "$server_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "accessibility probe: $*" >&2
-  for log in server program; do
-    if [ -s "$work/$log.log" ]; then
-      echo "--- $log output ---" >&2
-      cat "$work/$log.log" >&2
-    fi
-  done
-  exit 1
-}
+probe_name="accessibility probe"
+# shellcheck source=packaging/private-display.sh
+. "$here/private-display.sh"
 
 "$python" -c 'import pyatspi' 2>/dev/null || fail "$python has no pyatspi: install python3-pyatspi"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
-server_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$server_pid" 2>/dev/null || fail "Xvfb did not start"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not report a display within 10 s"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_private_display
 
 # Qt answers on the accessibility bus once a screen reader is running; none runs here, so it is told to.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" ${opened[@]+"${opened[@]}"} >"$work/program.log" 2>&1 &

@@ -10,45 +10,10 @@ program=$1
 desktop_entry=${2:-}
 caption='TarrowinV1.0'
 expected_size='547x375'
-work=$(mktemp -d)
-server_pid=''
-pid=''
-
-stop() {
-  if [ -n "$1" ]; then
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-  fi
-}
-cleanup() {
-  stop "$pid"
-  stop "$server_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "window probe: $*" >&2
-  for log in server program; do
-    if [ -s "$work/$log.log" ]; then
-      echo "--- $log output ---" >&2
-      cat "$work/$log.log" >&2
-    fi
-  done
-  exit 1
-}
-
-# The server picks a free display number itself and writes it once it accepts connections, so probes
-# running side by side never race for the same display.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
-server_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$server_pid" 2>/dev/null || fail "Xvfb did not start"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not report a display within 10 s"
-export DISPLAY=":$(head -n 1 "$work/display")"
+probe_name="window probe"
+# shellcheck source=packaging/private-display.sh
+. "$(dirname "$(realpath "$0")")/private-display.sh"
+start_private_display
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 pid=$!
