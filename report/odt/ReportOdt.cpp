@@ -3,7 +3,9 @@
 #include "report/compose/ReportComposer.h"
 
 #include <QBuffer>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
@@ -41,12 +43,24 @@ void fixTableWidths(QTextFrame& frame)
 
 QByteArray reportOdt(const ReportBook& book)
 {
+    const QString family = QString::fromLatin1(officeFamily);
     QTextDocument text;
-    {
-        ReportComposer composer(text, QString::fromLatin1(officeFamily));
-        composer.add(book.front);
-        for (const ReportDocument& part : book.parts)
-            composer.add(part, true);
+    ReportComposer(text, family).add(book.front);
+    // Each part is composed on its own and copied in whole: Qt looks its
+    // tables up through the whole document after each one is added, which
+    // over a book of many parts would take time growing with its square.
+    QTextCursor end(&text);
+    for (const ReportDocument& part : book.parts) {
+        QTextDocument own;
+        ReportComposer(own, family).add(part, true);
+        // A fragment's first paragraph joins the paragraph it is inserted
+        // in, and leaves its format behind: the part's title gets a
+        // paragraph of its own, and its format back.
+        end.movePosition(QTextCursor::End);
+        end.insertBlock();
+        const int title = end.position();
+        end.insertFragment(QTextDocumentFragment(&own));
+        QTextCursor(text.findBlock(title)).setBlockFormat(own.begin().blockFormat());
     }
     fixTableWidths(*text.rootFrame());
     text.setMetaInformation(QTextDocument::DocumentTitle, QString::fromStdString(book.front.title));

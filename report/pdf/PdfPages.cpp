@@ -2,6 +2,7 @@
 
 #include "report/document/ReportDocument.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -42,9 +43,12 @@ void drawFooter(QPainter& painter, const PageFooter& footer, const QString& fami
     const qreal rule = mm(pageHeight - bottomMargin + 4);
     painter.drawLine(QPointF(left, rule), QPointF(right, rule));
     const QRectF line(left, rule, right - left, mm(pageHeight - footerBaseline) - rule);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, qt(footer.note));
-    painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                     qt(footer.title + "  " + pageNumberText(page, pageCount)));
+    const QString pageNumber = qt(footer.title + "  " + pageNumberText(page, pageCount));
+    // A long name is cut short with an ellipsis rather than run into the page number.
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal room = line.width() - metrics.horizontalAdvance(pageNumber) - mm(5);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, metrics.elidedText(qt(footer.note), Qt::ElideRight, room));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignBottom, pageNumber);
 }
 
 }  // namespace

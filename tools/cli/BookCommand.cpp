@@ -58,6 +58,16 @@ int runBook(const std::vector<std::filesystem::path>& files, const std::optional
             bool toStandardOutput, const ReportHeader& header, bool showProgress, std::ostream& out,
             std::ostream& messages)
 {
+    ReportFormat format = ReportFormat::Pdf;
+    if (output) {
+        const std::optional<ReportFormat> named = reportFormatOf(*output);
+        if (!named)
+            return tell(messages, "-o " + output->string() + ": a book is written as .pdf or .odt");
+        format = *named;
+    } else if (!toStandardOutput) {
+        return tell(messages, "a book of several stringers needs -o OUT.pdf or -o OUT.odt");
+    }
+
     std::vector<BookStringer> stringers;
     std::optional<ReportHeader> fileHeader;
     Outcome worst = Outcome::Satisfied;
@@ -82,19 +92,9 @@ int runBook(const std::vector<std::filesystem::path>& files, const std::optional
                 fileHeader = reading.file->report;
     }
 
-    ReportFormat format = ReportFormat::Pdf;
-    if (output) {
-        const std::optional<ReportFormat> named = reportFormatOf(*output);
-        if (!named)
-            return tell(messages, "-o " + output->string() + ": a book is written as .pdf or .odt");
-        format = *named;
-    } else if (!toStandardOutput) {
-        return tell(messages, "a book of several stringers needs -o OUT.pdf or -o OUT.odt");
-    }
-
     const ReportBook book = buildBook(stringers, header, fileHeader.value_or(ReportHeader{}), today());
     BookProgress progress;
-    if (showProgress && book.parts.size() > quietBookSize)
+    if (showProgress && stringers.size() > quietBookSize)
         progress = [&messages](const char* stage, std::size_t done, std::size_t total) {
             messages << '\r' << programName << ": " << stage << ' ' << done << " of " << total << " stringers"
                      << (done == total ? "\n" : "") << std::flush;

@@ -177,8 +177,9 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
         return notAllChecked;
     }
     if (line.action == CommandLine::Action::Report) {
-        // One stringer file and nothing for the header: the stringer's own report.
-        if (line.files.size() == 1 && sourceKindOf(line.files.front()) == SourceKind::StringerFile
+        // One stringer file and nothing for the header: the stringer's own report
+        // (and its own words for a FILE that is no stringer file at all).
+        if (line.files.size() == 1 && sourceKindOf(line.files.front()) != SourceKind::StringerCsv
             && !line.headerGiven)
             return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
         return runBook(line.files, line.output, line.outputIsStandardOutput, line.header, isatty(STDERR_FILENO) == 1,
