@@ -4,6 +4,7 @@
 #include "files/StringerFile.h"
 #include "report/pdf/ReportPdf.h"
 #include "ui/model/FaultMessage.h"
+#include "text/ProgramVersion.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/Desktop.h"
@@ -174,7 +175,7 @@ MainWindow::MainWindow(WindowModel& model, Desktop& desktop, QWidget* parent)
     : QWidget(parent), model_(model), desktop_(desktop)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("TarrowinV1.0"));
+    setWindowTitle(QString::fromUtf8(programCaption.data(), static_cast<qsizetype>(programCaption.size())));
     setWindowIcon(programIcon());
     // The application's font too: a line edit lays out its text in the
     // application's font before its own font reaches it, and the first one
