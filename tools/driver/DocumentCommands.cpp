@@ -75,7 +75,8 @@ bool DocumentCommands::run(std::string_view word, std::string_view argument, std
             beforeReport_();
             controller_->makeReport();
         } else {
-            out << "close\t" << (controller_->mayLeave() ? "closed" : "kept open") << '\n';
+            const bool closed = controller_->mayLeave();
+            out << "close\t" << (closed ? "closed" : "kept open") << '\n';
         }
     } else {
         return false;
