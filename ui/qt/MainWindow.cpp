@@ -53,6 +53,7 @@ MainWindow::MainWindow(WindowModel& model, DocumentController& document, QWidget
     showSheet();
     bindNotices();
     buildCommands();
+    // Owned by the window, as its child.
     new FileDrops(this, [this](const std::filesystem::path& path) {
         runNotice([&] { document_.drop(path); });
         showSelectedGrade();
