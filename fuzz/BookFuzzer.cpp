@@ -9,6 +9,7 @@
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/BookPdf.h"
 #include "report/pdf/ReportFace.h"
+#include "ui/model/FaultMessage.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -103,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     stringers.push_back({text, whole, text, {}});
 
     const tarrowin::ReportHeader header{text, text, text, text, text, text};
-    const tarrowin::ReportBook book = tarrowin::buildBook(stringers, header, {}, {2026, 12, 9});
+    const tarrowin::ReportBook book = tarrowin::buildBook(stringers, header, {}, {2026, 12, 9}, tarrowin::faultSummaryInChinese);
 
     const QByteArray xml = contentXml(tarrowin::reportOdt(book));
     QXmlStreamReader xmlReader(xml);

@@ -7,8 +7,9 @@
 #     window, run alternately, offscreen and on a display: $DISPLAY if set,
 #     otherwise a private Xvfb server if one is installed.
 #
-#   - tarrowin-cli check on a generated CSV of 100,000 stringers, output to a
-#     file: wall and CPU time, rows a second, peak memory;
+#   - tarrowin-cli check on a generated CSV of 1,000,000 stringers, output to
+#     a file and to standard output: wall and CPU time, rows a second, peak
+#     memory;
 #   - tarrowin-cli report: calculation books of 100 and of 1,000 stringers,
 #     as PDF and as ODT: wall and CPU time, peak memory;
 #   - where valgrind is installed, the instructions each start-up program
@@ -56,8 +57,8 @@ echo
 echo "== the calculate action on the model"
 "$bin/tarrowin-bench-model" | tee -a "$log"
 echo
-echo "== tarrowin-cli check on a CSV of 100,000 stringers"
-"$bin/tarrowin-bench-cli" "$bin/tarrowin-cli" | tee -a "$log"
+echo "== tarrowin-cli check on a CSV of 1,000,000 stringers"
+"$bin/tarrowin-bench-cli" "$bin/tarrowin-cli" --rows 1000000 --runs 5 | tee -a "$log"
 echo
 echo "== tarrowin-cli report: calculation books of 100 and 1,000 stringers"
 "$bin/tarrowin-bench-book" "$bin/tarrowin-cli" --stringers 100 --runs 3 --goal-seconds 3 | tee -a "$log"

@@ -4,7 +4,6 @@
 #include "report/document/ReportBuilder.h"
 #include "report/document/VisibleText.h"
 #include "survey/SectionSurvey.h"
-#include "ui/model/FaultMessage.h"
 
 
 namespace tarrowin {
@@ -43,10 +42,11 @@ SummaryRow uncheckedRow(const BookStringer& entry, std::string why)
 }
 
 // The summary's row of a stringer that was checked, or faulted on the way.
-SummaryRow checkedRow(const BookStringer& entry, const FieldTexts& texts, const StringerCheck& check)
+SummaryRow checkedRow(const BookStringer& entry, const FieldTexts& texts, const StringerCheck& check,
+                      const FaultWords& faultWords)
 {
     if (check.fault()) {
-        SummaryRow row = uncheckedRow(entry, "无法验算：" + faultSummaryInChinese(*check.fault()));
+        SummaryRow row = uncheckedRow(entry, "无法验算：" + faultWords(*check.fault()));
         row.cells[3 + checks.size() + 1] = RichText::plain(lightestPassing(texts));
         return row;
     }
@@ -105,7 +105,7 @@ std::string summaryCountText(std::size_t satisfied, std::size_t exceeded, std::s
 }
 
 ReportBook buildBook(const std::vector<BookStringer>& stringers, const ReportHeader& header,
-                     const ReportHeader& fileHeader, const CalendarDate& today)
+                     const ReportHeader& fileHeader, const CalendarDate& today, const FaultWords& faultWords)
 {
     const auto either = [](const std::string& given, const std::string& kept) { return given.empty() ? kept : given; };
     ReportHeader bookHeader{either(header.project, fileHeader.project),
@@ -125,7 +125,7 @@ ReportBook buildBook(const std::vector<BookStringer>& stringers, const ReportHea
             row = uncheckedRow(entry, "无法验算：" + entry.problem);
         } else {
             const FieldTexts texts = textsToCheck(entry.stringer);
-            row = checkedRow(entry, texts, StringerCheck(texts));
+            row = checkedRow(entry, texts, StringerCheck(texts), faultWords);
             auto built = buildReport({entry.stringer, {}, entry.name, today});
             if (ReportDocument* report = std::get_if<ReportDocument>(&built)) {
                 part = book.parts.size();

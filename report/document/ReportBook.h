@@ -1,11 +1,13 @@
 #pragma once
 
+#include "check/ArithmeticFault.h"
 #include "report/document/ReportDocument.h"
 #include "report/document/ReportRequest.h"
 #include "stringer/ReportHeader.h"
 #include "stringer/Stringer.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,11 +39,16 @@ struct ReportBook {
     ReportTable& summaryTable();
 };
 
+// How the summary words a fault in a few Chinese words, such as
+// "除零（计算正应力时）": the window model's wording, which stands beside
+// this layer and is handed in.
+using FaultWords = std::function<std::string(const ArithmeticFault&)>;
+
 // The book of the stringers in their order. Each entry of the header that
 // is empty is taken from `fileHeader` (the first stringer file's header);
 // 构件 counts the stringers. Every text is visible text (see visibleText).
 ReportBook buildBook(const std::vector<BookStringer>& stringers, const ReportHeader& header,
-                     const ReportHeader& fileHeader, const CalendarDate& today);
+                     const ReportHeader& fileHeader, const CalendarDate& today, const FaultWords& faultWords);
 
 // One report as a book of one: the front is the report itself, made visible,
 // and there are no parts. Rendered as the report alone.

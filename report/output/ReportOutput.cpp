@@ -1,10 +1,10 @@
 #include "report/output/ReportOutput.h"
 
+#include "files/AtomicFile.h"
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/ReportFace.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
@@ -40,19 +40,20 @@ std::variant<QByteArray, ReportError> renderReport(const ReportBook& book, Repor
 std::optional<ReportError> writeReport(const ReportBook& book, const std::filesystem::path& path,
                                        const BookProgress& progress)
 {
-    const QString fileName = QFile::decodeName(QByteArray(path.c_str()));
+    const std::string fileName = QFile::decodeName(QByteArray(path.c_str())).toStdString();
     const std::optional<ReportFormat> format = reportFormatOf(path);
     if (!format)
         return ReportError{ReportProblem::NotWritten, std::nullopt,
-                           "计算书文件“" + fileName.toStdString() + "”的类型须为 .pdf 或 .odt。"};
+                           "计算书文件“" + fileName + "”的类型须为 .pdf 或 .odt。"};
     auto made = renderReport(book, *format, progress);
     if (ReportError* error = std::get_if<ReportError>(&made))
         return std::move(*error);
     const QByteArray& bytes = std::get<QByteArray>(made);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // The old file, if any, is replaced only once the new one is complete.
+    if (const auto problem =
+            writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         return ReportError{ReportProblem::NotWritten, std::nullopt,
-                           "无法写入计算书文件“" + fileName.toStdString() + "”：" + file.errorString().toStdString()};
+                           "无法写入计算书文件“" + fileName + "”：" + problem->subject};
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/BookPdf.h"
 #include "report/pdf/ReportFace.h"
+#include "ui/model/FaultMessage.h"
 
 #include <QFile>
 #include <QProcess>
@@ -197,7 +198,7 @@ private slots:
     // Forty stringers: a summary over several pages, twenty parts after it.
     void pdfNumbersThePagesThroughTheBook()
     {
-        ReportBook book = buildBook(stairs(40), {}, {}, reportDay);
+        ReportBook book = buildBook(stairs(40), {}, {}, reportDay, faultSummaryInChinese);
         const QString pdf = save("book.pdf", bookPdf(book, family_));
         QVERIFY(!pdf.isEmpty());
         const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
@@ -246,7 +247,7 @@ private slots:
 
     void odtHoldsTheModelsTexts()
     {
-        const ReportBook book = buildBook(stairs(8), {"滨江花园", "", "王工", "", "", ""}, {}, reportDay);
+        const ReportBook book = buildBook(stairs(8), {"滨江花园", "", "王工", "", "", ""}, {}, reportDay, faultSummaryInChinese);
         const QString odt = save("book.odt", reportOdt(book));
         const QByteArray xml = contentXml(odt);
         QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, xml), QString());
@@ -288,7 +289,7 @@ private slots:
         QFETCH(QByteArray, name);
         const std::string text = name.toStdString();
         const ReportBook book = buildBook({stringerNamed(text), stringerNamed(text + "-2")},
-                                          {text, "", text, text, text, text}, {}, reportDay);
+                                          {text, "", text, text, text, text}, {}, reportDay, faultSummaryInChinese);
         const QByteArray xml = contentXml(save("hostile.odt", reportOdt(book)));
         QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, xml), QString());
         const OdtContent content = readContent(xml);

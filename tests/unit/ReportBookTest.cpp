@@ -1,6 +1,7 @@
 #include "report/document/ReportBook.h"
 #include "report/document/ReportText.h"
 #include "report/document/VisibleText.h"
+#include "ui/model/FaultMessage.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ std::string headerValue(const ReportDocument& document, std::string_view label)
 
 TEST(ReportBook, SummaryStatesEachStringerInInputOrder)
 {
-    const ReportBook book = buildBook(stair(), {}, {}, reportDay);
+    const ReportBook book = buildBook(stair(), {}, {}, reportDay, faultSummaryInChinese);
     const ReportTable& summary = book.summaryTable();
     EXPECT_THAT(column(summary, 0), ElementsAre("TL-1", "TL-2", "TL-3", "TL-4"));
     EXPECT_THAT(column(summary, 1), ElementsAre("[14a", "[14a", "[14a", "[14x"));
@@ -71,7 +72,7 @@ TEST(ReportBook, SummaryStatesEachStringerInInputOrder)
 
 TEST(ReportBook, OnlyCheckedStringersHavePartsAndTheCountAddsUp)
 {
-    ReportBook book = buildBook(stair(), {}, {}, reportDay);
+    ReportBook book = buildBook(stair(), {}, {}, reportDay, faultSummaryInChinese);
     ASSERT_EQ(book.parts.size(), 2u);
     EXPECT_THAT(book.partOfRow, ElementsAre(0u, 1u, std::nullopt, std::nullopt));
     const auto& count = std::get<Paragraph>(book.front.sections.back().blocks.back());
@@ -83,7 +84,7 @@ TEST(ReportBook, OnlyCheckedStringersHavePartsAndTheCountAddsUp)
 
 TEST(ReportBook, EachPartIsTheReportBodyUnderTheStringersName)
 {
-    const ReportBook book = buildBook(stair(), {}, {}, reportDay);
+    const ReportBook book = buildBook(stair(), {}, {}, reportDay, faultSummaryInChinese);
     const ReportDocument& part = book.parts[1];
     EXPECT_EQ(part.title, "TL-2");
     EXPECT_EQ(part.footerNote, "TL-2");
@@ -103,7 +104,7 @@ TEST(ReportBook, HeaderTakesOptionsThenTheFilesHeaderAndCountsTheStringers)
 {
     const ReportHeader given{"", "ignored", "王工", "", "", ""};
     const ReportHeader kept{"滨江花园", "TL-9", "李工", "赵工", "", "2026年1月2日"};
-    const ReportBook book = buildBook(stair(), given, kept, reportDay);
+    const ReportBook book = buildBook(stair(), given, kept, reportDay, faultSummaryInChinese);
     EXPECT_EQ(book.front.title, "钢楼梯斜梁验算计算书");
     EXPECT_EQ(headerValue(book.front, "工程名称"), "滨江花园");
     EXPECT_EQ(headerValue(book.front, "构件"), "共 4 根斜梁");
@@ -111,7 +112,7 @@ TEST(ReportBook, HeaderTakesOptionsThenTheFilesHeaderAndCountsTheStringers)
     EXPECT_EQ(headerValue(book.front, "校对"), "赵工");
     EXPECT_EQ(headerValue(book.front, "审核"), "");
     EXPECT_EQ(headerValue(book.front, "日期"), "2026年1月2日");
-    EXPECT_EQ(headerValue(buildBook({}, {}, {}, reportDay).front, "日期"), "2026年12月8日");
+    EXPECT_EQ(headerValue(buildBook({}, {}, {}, reportDay, faultSummaryInChinese).front, "日期"), "2026年12月8日");
 }
 
 struct VisibleCase {
@@ -161,7 +162,7 @@ TEST(ReportBook, NoTextOfABookHoldsAControlCharacter)
     BookStringer hostile = stringerNamed(std::string("TL\0\x01<&]]>\xC2\x85", 11));
     hostile.gradeText = "Q235\x1B";
     const ReportHeader header{std::string("工程\0", 7), "", "a\nb", "", "", ""};
-    const ReportBook book = buildBook({hostile}, header, {}, reportDay);
+    const ReportBook book = buildBook({hostile}, header, {}, reportDay, faultSummaryInChinese);
     EXPECT_FALSE(holdsControl(reportText(book.front))) << reportText(book.front);
     EXPECT_FALSE(holdsControl(reportText(book.parts.front())));
     EXPECT_THAT(book.parts.front().title, HasSubstr("<&]]>"));

@@ -1,7 +1,8 @@
 #include "tools/cli/BookCommand.h"
 
 #include "check/StringerCheck.h"
-#include "files/FileBytes.h"
+#include "files/AtomicFile.h"
+#include "ui/model/FaultMessage.h"
 #include "files/StringerFile.h"
 #include "report/document/ReportBook.h"
 #include "report/output/ReportOutput.h"
@@ -92,7 +93,8 @@ int runBook(const std::vector<std::filesystem::path>& files, const std::optional
                 fileHeader = reading.file->report;
     }
 
-    const ReportBook book = buildBook(stringers, header, fileHeader.value_or(ReportHeader{}), today());
+    const ReportBook book =
+        buildBook(stringers, header, fileHeader.value_or(ReportHeader{}), today(), faultSummaryInChinese);
     BookProgress progress;
     if (showProgress && stringers.size() > quietBookSize)
         progress = [&messages](const char* stage, std::size_t done, std::size_t total) {
