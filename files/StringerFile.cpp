@@ -2,6 +2,7 @@
 
 #include "catalogue/SteelGrades.h"
 #include "files/FileBytes.h"
+#include "files/JsonDuplicateKeys.h"
 #include "files/StringerKeys.h"
 #include "sheet/Utf8.h"
 
@@ -258,6 +259,14 @@ StringerFileReading parseStringerFile(std::string_view bytes, const std::string&
     if (!document.isObject())
         return {std::nullopt, FileProblem{fileName, 0, 0, "not a Tarrowin stringer file: not a JSON object",
                                           FileProblemKind::NotAStringerFile, {}}};
+    // Qt's reader keeps the last of two values under one key; a file
+    // merged or edited by hand would then show other numbers than its
+    // author believes it holds.
+    if (const std::optional<DuplicateKey> twice = firstDuplicateKey(bytes)) {
+        const auto [line, column] = lineAndColumn(bytes, twice->offset);
+        return {std::nullopt, FileProblem{fileName, line, column, "\"" + twice->path + "\" is given twice",
+                                          FileProblemKind::DuplicateKey, twice->path}};
+    }
     try {
         return {readObject(document.object()), std::nullopt};
     } catch (const Refusal& refusal) {

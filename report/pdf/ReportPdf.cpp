@@ -1,5 +1,7 @@
 #include "report/pdf/ReportPdf.h"
 
+#include "files/FileBytes.h"
+#include "files/FileProblemMessage.h"
 #include "report/document/ReportBuilder.h"
 #include "report/pdf/PdfSubsetTags.h"
 #include "report/pdf/ReportFace.h"
@@ -11,7 +13,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace tarrowin {
@@ -108,10 +109,9 @@ std::optional<ReportError> writeReportPdf(const ReportRequest& request, const st
     const QByteArray& pdf = std::get<QByteArray>(made);
     const QString fileName = QFile::decodeName(QByteArray(path.c_str()));
     // The old file, if any, is replaced only once the new one is complete.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+    if (const auto problem = writeFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
         return ReportError{ReportProblem::NotWritten, std::nullopt,
-                           "无法写入计算书文件“" + fileName.toStdString() + "”：" + file.errorString().toStdString()};
+                           "无法写入计算书文件“" + fileName.toStdString() + "”：" + systemReasonText(*problem) + "。"};
     return std::nullopt;
 }
 
