@@ -3,14 +3,15 @@
 #include "ui/model/WindowModel.h"
 #include "ui/qt/Desktop.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtChineseTexts.h"
 
 #include <memory>
 
 namespace tarrowin {
 
-// What the program runs: the platform's clock, date-time format and desktop,
-// the window model, and the window bound to it, with the window-load notice
-// already run. The window is built but not shown until start(). Needs a
+// What the program runs: Qt's own texts in Chinese, the platform's clock,
+// date-time format and desktop, the window model, and the window bound to
+// it, with the window-load notice already run. The window is built but not shown until start(). Needs a
 // QApplication.
 class WindowSession {
 public:
@@ -34,6 +35,7 @@ public:
 
 private:
     // Declared in the order of construction: the window goes first on the way out.
+    QtChineseTexts qtTexts_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<DateTimeFormat> format_;
     std::unique_ptr<Desktop> desktop_;
