@@ -9,7 +9,7 @@
 
 #include "files/StringerFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "sheet/Utf8.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>

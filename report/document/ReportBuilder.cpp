@@ -6,6 +6,7 @@
 #include "report/document/ReportNumbers.h"
 #include "sheet/NumberText.h"
 #include "survey/SectionSurvey.h"
+#include "text/ProgramVersion.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,7 @@
 namespace tarrowin {
 namespace {
 
-constexpr std::string_view programName = "Tarrowin " TARROWIN_VERSION;
+constexpr std::string_view programName = programNameAndVersion;
 
 // How the report names and measures what the check reads.
 struct InputWording {

@@ -1,6 +1,6 @@
 #include "report/pdf/ReportPdf.h"
 
-#include "files/FileBytes.h"
+#include "files/AtomicFile.h"
 #include "files/FileProblemMessage.h"
 #include "report/document/ReportBuilder.h"
 #include "report/pdf/PdfSubsetTags.h"
@@ -107,11 +107,11 @@ std::optional<ReportError> writeReportPdf(const ReportRequest& request, const st
     if (ReportError* error = std::get_if<ReportError>(&made))
         return std::move(*error);
     const QByteArray& pdf = std::get<QByteArray>(made);
-    const QString fileName = QFile::decodeName(QByteArray(path.c_str()));
     // The old file, if any, is replaced only once the new one is complete.
     if (const auto problem = writeFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
         return ReportError{ReportProblem::NotWritten, std::nullopt,
-                           "无法写入计算书文件“" + fileName.toStdString() + "”：" + systemReasonText(*problem) + "。"};
+                           "无法写入计算书文件“" + QFile::decodeName(QByteArray(path.c_str())).toStdString() + "”："
+                               + systemReasonText(*problem) + "。"};
     return std::nullopt;
 }
 

@@ -1,9 +1,12 @@
 #include "tools/cli/CommandLine.h"
 
-#include "files/FileBytes.h"
+#include "files/AtomicFile.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Outcome.h"
+#include "text/ByteOrderMark.h"
+#include "text/ProgramVersion.h"
 #include "tools/cli/ReportCommand.h"
+#include "tools/cli/TableOutput.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -14,7 +17,6 @@ namespace tarrowin::cli {
 namespace {
 
 constexpr std::string_view programName = "tarrowin-cli";
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::filesystem::path pathOf(const QString& argument)
 {
@@ -32,6 +34,44 @@ std::optional<std::filesystem::path> inputAt(const CommandLine& line)
             return file;
     }
     return std::nullopt;
+}
+
+int cannotSave(const FileProblem& problem, std::ostream& messages)
+{
+    messages << programName << ": " << problem.message() << '\n';
+    return notAllChecked;
+}
+
+int flushed(std::ostream& out, int status, std::ostream& messages)
+{
+    out.flush();
+    if (!out) {
+        messages << programName << ": cannot write the table to standard output\n";
+        return notAllChecked;
+    }
+    return status;
+}
+
+// The rows go into the file as they are checked; it replaces OUT.csv only
+// once it is whole. The byte-order mark lets spreadsheets read the Chinese.
+int checkIntoFile(const CommandLine& line, std::ostream& messages)
+{
+    // A file that cannot be made is told after the rows' own messages, as
+    // when it fails later: the check runs all the same.
+    AtomicFile file(*line.output);
+    file.open();
+    file.write(byteOrderMark);
+    FileTableOutput output(file);
+    const int status = runCheck(line.files, output, messages);
+    if (const auto problem = file.commit())
+        return cannotSave(*problem, messages);
+    return status;
+}
+
+int checkOntoStream(const CommandLine& line, std::ostream& out, std::ostream& messages)
+{
+    StreamTableOutput output(out);
+    return flushed(out, runCheck(line.files, output, messages), messages);
 }
 
 CommandLine wrong(std::string problem)
@@ -130,7 +170,7 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
 {
     switch (line.action) {
     case CommandLine::Action::Help: out << helpText(); return allSatisfied;
-    case CommandLine::Action::Version: out << programName << ' ' << TARROWIN_VERSION << '\n'; return allSatisfied;
+    case CommandLine::Action::Version: out << programName << ' ' << programVersion << '\n'; return allSatisfied;
     case CommandLine::Action::Wrong:
         messages << programName << ": " << line.problem << "\nTry '" << programName << " --help' for more information.\n";
         return notAllChecked;
@@ -148,28 +188,21 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
     if (line.action == CommandLine::Action::Report)
         return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
 
-    // The byte-order mark goes first into the table itself, which saves
-    // copying a large table once more.
-    std::string table(line.output ? byteOrderMark : std::string_view{});
-    const std::size_t tableStart = table.size();
-    const int status = line.action == CommandLine::Action::Check ? runCheck(line.files, table, messages)
-                                                                 : runSurvey(line.files.front(), table, messages);
-    if (table.size() == tableStart)
+    if (line.action == CommandLine::Action::Check)
+        return line.output ? checkIntoFile(line, messages) : checkOntoStream(line, out, messages);
+
+    // A survey is 19 rows: it is made whole, then written.
+    std::string table;
+    const int status = runSurvey(line.files.front(), table, messages);
+    if (table.empty())
         return status;  // a survey that could not run: an earlier OUT.csv stays as it was
     if (line.output) {
-        if (const auto problem = writeFileAtomically(*line.output, table)) {
-            messages << programName << ": " << problem->message() << '\n';
-            return notAllChecked;
-        }
+        if (const auto problem = writeFileAtomically(*line.output, std::string(byteOrderMark) + table))
+            return cannotSave(*problem, messages);
         return status;
     }
     out << table;
-    out.flush();
-    if (!out) {
-        messages << programName << ": cannot write the table to standard output\n";
-        return notAllChecked;
-    }
-    return status;
+    return flushed(out, status, messages);
 }
 
 }  // namespace tarrowin::cli

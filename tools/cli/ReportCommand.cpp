@@ -1,5 +1,6 @@
 #include "tools/cli/ReportCommand.h"
 
+#include "files/AtomicFile.h"
 #include "files/FileBytes.h"
 #include "files/StringerFile.h"
 #include "report/pdf/ReportFace.h"

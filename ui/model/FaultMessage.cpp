@@ -1,6 +1,7 @@
 #include "ui/model/FaultMessage.h"
 
 #include "check/Checks.h"
+#include "text/ProgramVersion.h"
 
 #include <string_view>
 
@@ -55,6 +56,6 @@ std::string faultSummaryInChinese(const ArithmeticFault& fault)
     return text;
 }
 
-std::string faultMessageTitle() { return "TarrowinV1.0"; }
+std::string faultMessageTitle() { return std::string(programCaption); }
 
 }  // namespace tarrowin

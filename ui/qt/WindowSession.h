@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ui/document/DocumentController.h"
 #include "ui/model/WindowModel.h"
-#include "ui/qt/Desktop.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtChineseTexts.h"
+#include "ui/qt/QtDesktop.h"
 
 #include <memory>
 
 namespace tarrowin {
 
 // What the program runs: Qt's own texts in Chinese, the platform's clock,
-// date-time format and desktop, the window model, and the window bound to
-// it, with the window-load notice already run. The window is built but not shown until start(). Needs a
+// date-time format and desktop, the window model, the document controller,
+// and the window bound to both, with the window-load notice already run. The
+// window is built but not shown until start(). Needs a
 // QApplication.
 class WindowSession {
 public:
@@ -20,7 +22,7 @@ public:
     // A given clock and format, for a fixed time stamp, and a given desktop
     // (Qt's when none), for file dialogs answered without a user.
     WindowSession(std::unique_ptr<Clock> clock, std::unique_ptr<DateTimeFormat> format,
-                  std::unique_ptr<Desktop> desktop = nullptr);
+                  std::unique_ptr<QtDesktop> desktop = nullptr);
 
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
@@ -38,8 +40,9 @@ private:
     QtChineseTexts qtTexts_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<DateTimeFormat> format_;
-    std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<QtDesktop> desktop_;
     WindowModel model_;
+    DocumentController document_;
     MainWindow window_;
 };
 
