@@ -1,6 +1,7 @@
 #include "report/odt/ReportOdt.h"
 
 #include "report/compose/ReportComposer.h"
+#include "report/odt/OdtPages.h"
 
 #include <QBuffer>
 #include <QTextCursor>
@@ -68,7 +69,7 @@ QByteArray reportOdt(const ReportBook& book)
     buffer.open(QIODevice::WriteOnly);
     QTextDocumentWriter writer(&buffer, "ODF");
     writer.write(&text);
-    return buffer.data();
+    return withPages(buffer.data(), book);
 }
 
 }  // namespace tarrowin

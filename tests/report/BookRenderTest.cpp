@@ -1,8 +1,9 @@
 // Books rendered offscreen and read back from outside: the PDF with poppler's
 // tools (page numbers through the book, the summary's page column, steps
 // kept whole, the summary's heading row on each of its pages), the ODT by
-// unzipping its content.xml, validating it with xmllint, and comparing its
-// paragraphs with the document model's texts.
+// unzipping its content.xml and styles.xml, validating them with xmllint,
+// comparing its paragraphs with the document model's texts and reading its
+// pages, footers, bookmarks and page references.
 
 #include "report/document/ReportBook.h"
 #include "report/document/VisibleText.h"
@@ -155,6 +156,104 @@ OdtContent readContent(const QByteArray& xml)
     return content;
 }
 
+// What an ODT says of its pages: the page size, each master page's footer
+// with its fields as {page-number} and {page-count}, and in the content the
+// paragraphs that hold bookmarks, the page references (each after the text
+// of its row's first cell) and the first cell of each repeating heading row.
+struct OdtPages {
+    QString pageSize;
+    QStringList footers;
+    QHash<QString, QString> footerOfMaster;
+    QStringList bookmarkedTitles;
+    QHash<QString, QString> bookmarkOf;  // by the paragraph's text
+    QStringList titleMasterPages;        // of the bookmarked paragraphs' styles
+    QStringList references;
+    QStringList repeatedHeadings;
+    QString error;
+};
+
+OdtPages readPages(const QByteArray& styles, const QByteArray& content)
+{
+    OdtPages pages;
+    QHash<QString, QString> masterOfStyle;
+    QString master;
+    QString style;
+    QString paragraph;
+    QString bookmark;
+    QString rowFirst;
+    bool inHeadingRows = false;
+    for (const QByteArray* xml : {&styles, &content}) {
+        QXmlStreamReader reader(*xml);
+        while (!reader.atEnd()) {
+            reader.readNext();
+            const auto name = reader.name();
+            const QXmlStreamAttributes attributes = reader.attributes();
+            const auto attribute = [&attributes](const char* qualified) {
+                return attributes.value(QString::fromLatin1(qualified)).toString();
+            };
+            if (reader.isStartElement()) {
+                if (name == u"page-layout-properties")
+                    pages.pageSize = attribute("fo:page-width") + " x " + attribute("fo:page-height");
+                else if (name == u"master-page")
+                    master = attribute("style:name");
+                else if (name == u"style" && !attribute("style:master-page-name").isEmpty())
+                    masterOfStyle.insert(attribute("style:name"), attribute("style:master-page-name"));
+                else if (name == u"p") {
+                    paragraph.clear();
+                    bookmark.clear();
+                    style = attribute("text:style-name");
+                } else if (name == u"tab")
+                    paragraph += '\t';
+                else if (name == u"s")
+                    paragraph += QString(std::max(attribute("text:c").toInt(), 1), u' ');
+                else if (name == u"page-number" || name == u"page-count")
+                    paragraph += '{' + name.toString() + '}';
+                else if (name == u"bookmark")
+                    bookmark = attribute("text:name");
+                else if (name == u"bookmark-ref")
+                    pages.references << rowFirst + ' ' + attribute("text:ref-name");
+                else if (name == u"table-header-rows")
+                    inHeadingRows = true;
+                else if (name == u"table-row")
+                    rowFirst.clear();
+            } else if (reader.isCharacters()) {
+                paragraph += reader.text();
+            } else if (reader.isEndElement()) {
+                if (name == u"table-header-rows")
+                    inHeadingRows = false;
+                if (name != u"p")
+                    continue;
+                if (xml == &styles) {
+                    pages.footers << paragraph;
+                    pages.footerOfMaster.insert(master, paragraph);
+                } else if (!bookmark.isEmpty()) {
+                    pages.bookmarkedTitles << paragraph;
+                    pages.bookmarkOf.insert(paragraph, bookmark);
+                    pages.titleMasterPages << masterOfStyle.value(style);
+                }
+                if (rowFirst.isEmpty()) {
+                    rowFirst = paragraph;
+                    if (inHeadingRows)
+                        pages.repeatedHeadings << paragraph;
+                }
+            }
+        }
+        if (reader.hasError())
+            pages.error = reader.errorString();
+    }
+    return pages;
+}
+
+qsizetype ruledTables(const ReportDocument& document)
+{
+    qsizetype ruled = 0;
+    for (const ReportSection& section : document.sections)
+        for (const ReportBlock& block : section.blocks)
+            if (const auto* table = std::get_if<ReportTable>(&block))
+                ruled += table->ruled ? 1 : 0;
+    return ruled;
+}
+
 }  // namespace
 
 class BookRenderTest : public QObject {
@@ -179,13 +278,15 @@ private:
         return run(TARROWIN_PDFTOTEXT, {"-enc", "UTF-8", "-layout", "-f", number, "-l", number, pdf, "-"});
     }
 
-    QByteArray contentXml(const QString& odt) const
+    static QByteArray packed(const QString& odt, const char* file)
     {
         QProcess unzip;
-        unzip.start(QStringLiteral(TARROWIN_UNZIP), {"-p", odt, "content.xml"});
+        unzip.start(QStringLiteral(TARROWIN_UNZIP), {"-p", odt, QString::fromUtf8(file)});
         unzip.waitForFinished(30000);
         return unzip.readAllStandardOutput();
     }
+
+    static QByteArray contentXml(const QString& odt) { return packed(odt, "content.xml"); }
 
 private slots:
     void initTestCase()
@@ -270,7 +371,55 @@ private slots:
         QVERIFY(plain.contains(QStringLiteral("0.316")));
         QVERIFY(plain.contains(QStringLiteral("共 8 根，满足 2 根，超限 2 根，无法验算 4 根")));
         QVERIFY(plain.contains(QStringLiteral("滨江花园")));
-        QCOMPARE(xml.count("fo:break-before=\"page\""), 1);  // one style, used by each part's title
+    }
+
+    // What Qt's writer leaves out and the package is given afterwards: the
+    // page, a footer a part with its fields, repeating heading rows, and
+    // the summary's references to the pages where the parts start.
+    void odtKeepsPagesFootersAndPageReferences()
+    {
+        const ReportBook book = buildBook(stairs(8), {}, {}, reportDay, faultSummaryInChinese);
+        const QString odt = save("pages.odt", reportOdt(book));
+
+        // The mimetype first and stored; styles.xml listed and well-formed.
+        const QString listing = run(TARROWIN_UNZIP, {"-v", odt});
+        const QRegularExpression firstEntry(QStringLiteral("-\\n\\s*\\d+\\s+(\\S+)\\s.*\\smimetype\\n"));
+        QCOMPARE(firstEntry.match(listing).captured(1), QStringLiteral("Stored"));
+        QVERIFY(packed(odt, "META-INF/manifest.xml").contains("manifest:full-path=\"styles.xml\""));
+        const QByteArray styles = packed(odt, "styles.xml");
+        const QByteArray content = contentXml(odt);
+        QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, styles), QString());
+        QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, content), QString());
+
+        const OdtPages pages = readPages(styles, content);
+        QCOMPARE(pages.error, QString());
+        QCOMPARE(pages.pageSize, QStringLiteral("210mm x 297mm"));
+        // The front's page and one a part, each footer naming its part.
+        const QString count = QStringLiteral("钢楼梯斜梁验算计算书  第 {page-number} 页 共 {page-count} 页");
+        QStringList footers{QStringLiteral("\t") + count};
+        QStringList bookmarks;
+        for (const ReportDocument& part : book.parts) {
+            footers << qt(part.title) + '\t' + count;
+            bookmarks << qt(part.title);
+        }
+        QCOMPARE(pages.footers, footers);
+        // Each part's title opens its master page and holds its bookmark;
+        // the summary's page column refers to them row by row.
+        QCOMPARE(pages.bookmarkedTitles, bookmarks);
+        QCOMPARE(pages.titleMasterPages.size(), book.parts.size());
+        for (qsizetype part = 0; part < pages.titleMasterPages.size(); ++part)
+            QCOMPARE(pages.footers.indexOf(pages.footerOfMaster.value(pages.titleMasterPages[part])), part + 1);
+        QStringList references;
+        for (std::size_t row = 0; row < book.partOfRow.size(); ++row)
+            if (const auto part = book.partOfRow[row])
+                references << qt(book.summaryTable().rows[row].front().text()) + " " + pages.bookmarkOf.value(qt(book.parts[*part].title));
+        QCOMPARE(pages.references, references);
+        // The heading rows of the summary and of each part's ruled tables repeat.
+        QCOMPARE(pages.repeatedHeadings.count(QStringLiteral("斜梁")), 1);
+        qsizetype ruled = ruledTables(book.front);
+        for (const ReportDocument& part : book.parts)
+            ruled += ruledTables(part);
+        QCOMPARE(pages.repeatedHeadings.size(), ruled);
     }
 
     void hostileTextsKeepBothFilesWhole_data()
@@ -290,8 +439,11 @@ private slots:
         const std::string text = name.toStdString();
         const ReportBook book = buildBook({stringerNamed(text), stringerNamed(text + "-2")},
                                           {text, "", text, text, text, text}, {}, reportDay, faultSummaryInChinese);
-        const QByteArray xml = contentXml(save("hostile.odt", reportOdt(book)));
+        const QString odt = save("hostile.odt", reportOdt(book));
+        const QByteArray xml = contentXml(odt);
         QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, xml), QString());
+        // The footers, which name the parts.
+        QCOMPARE(run(TARROWIN_XMLLINT, {"--noout", "-"}, packed(odt, "styles.xml")), QString());
         const OdtContent content = readContent(xml);
         QCOMPARE(content.error, QString());
         QVERIFY(content.paragraphs.contains(qt(visibleText(text))));
