@@ -400,8 +400,10 @@ QByteArray withPages(const QByteArray& package, const ReportBook& book)
     in.open(QIODevice::ReadOnly);
     QZipReader zip(&in);
     const QList<QZipReader::FileInfo> entries = zip.fileInfoList();
-    const QByteArray content = zip.fileData(QStringLiteral("content.xml"));
+    QByteArray content = zip.fileData(QStringLiteral("content.xml"));
+    const QString version = officeVersion(content);
     const QByteArray rewritten = ContentRewriter(book, pageBreakingStyle(content)).rewrite(content);
+    content = QByteArray();
     const QByteArray manifest = withStylesListed(zip.fileData(QStringLiteral("META-INF/manifest.xml")));
     if (rewritten.isEmpty() || manifest.isEmpty() || zip.fileData(QStringLiteral("mimetype")).isEmpty())
         return package;
@@ -422,7 +424,7 @@ QByteArray withPages(const QByteArray& package, const ReportBook& book)
                 writer.addDirectory(entry.filePath);
             else if (entry.filePath == u"content.xml") {
                 writer.addFile(entry.filePath, rewritten);
-                writer.addFile(QStringLiteral("styles.xml"), stylesXml(book, officeVersion(content)));
+                writer.addFile(QStringLiteral("styles.xml"), stylesXml(book, version));
             } else if (entry.filePath == u"META-INF/manifest.xml")
                 writer.addFile(entry.filePath, manifest);
             else

@@ -40,9 +40,8 @@ void fixTableWidths(QTextFrame& frame)
     }
 }
 
-}  // namespace
-
-QByteArray reportOdt(const ReportBook& book)
+// The package as Qt's ODF writer writes it.
+QByteArray writtenByQt(const ReportBook& book)
 {
     const QString family = QString::fromLatin1(officeFamily);
     QTextDocument text;
@@ -69,7 +68,13 @@ QByteArray reportOdt(const ReportBook& book)
     buffer.open(QIODevice::WriteOnly);
     QTextDocumentWriter writer(&buffer, "ODF");
     writer.write(&text);
-    return withPages(buffer.data(), book);
+    return buffer.data();
 }
+
+}  // namespace
+
+// The text document is gone before the package is opened again: the two
+// together would hold the book twice.
+QByteArray reportOdt(const ReportBook& book) { return withPages(writtenByQt(book), book); }
 
 }  // namespace tarrowin
