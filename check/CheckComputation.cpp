@@ -4,46 +4,21 @@
 #include "sheet/FieldSheet.h"
 #include "sheet/NumberText.h"
 
-#include <array>
-
 namespace tarrowin {
-
-namespace {
-
-// Each input by the field it is read from, in reading order.
-struct InputField {
-    Field field;
-    ParsedNumber StringerInputs::*input;
-};
-
-constexpr std::array<InputField, 10> inputReads = {{
-    {Field::HorizontalLength, &StringerInputs::horizontalLength},
-    {Field::VerticalHeight, &StringerInputs::verticalHeight},
-    {Field::FlightWidth, &StringerInputs::flightWidth},
-    {Field::DeadLoad, &StringerInputs::deadLoad},
-    {Field::LiveLoad, &StringerInputs::liveLoad},
-    {Field::SecondMomentOfArea, &StringerInputs::secondMomentOfArea},
-    {Field::SectionModulus, &StringerInputs::sectionModulus},
-    {Field::WebThickness, &StringerInputs::webThickness},
-    {Field::FirstMomentOfArea, &StringerInputs::firstMomentOfArea},
-    {Field::SectionMass, &StringerInputs::sectionMass},
-}};
-
-}  // namespace
 
 StringerInputs readStringerInputs(const FieldTexts& texts)
 {
-    StringerInputs inputs;
-    for (const InputField& read : inputReads)
-        inputs.*read.input = parseLeadingNumber(texts[read.field]);
-    return inputs;
+    StringerInputs read;
+    for (const Input& input : inputs)
+        if (input.read)
+            read.*input.read = parseLeadingNumber(texts[input.field]);
+    return read;
 }
 
-void readInput(StringerInputs& inputs, Field field, std::string_view text)
+void readInput(StringerInputs& read, Field field, std::string_view text)
 {
-    for (const InputField& read : inputReads)
-        if (read.field == field)
-            inputs.*read.input = parseLeadingNumber(text);
+    if (const Input* input = inputIn(field); input && input->read)
+        read.*input->read = parseLeadingNumber(text);
 }
 
 void blankJudgedResults(FieldSheet& sheet)

@@ -4,6 +4,15 @@
 
 namespace tarrowin {
 
+std::string plainSymbol(std::string_view symbol)
+{
+    std::string plain;
+    for (const char c : symbol)
+        if (c != '_')
+            plain += c;
+    return plain;
+}
+
 std::string resultText(const Result& result, const StringerValues& values)
 {
     const double value = values.*result.value;

@@ -18,6 +18,7 @@
 #include "check/Checks.h"
 #include "check/StringerCalculation.h"
 #include "check/CheckComputation.h"
+#include "check/FaultWords.h"
 #include "check/Verdict.h"
 #include "catalogue/SectionCatalogue.h"
 #include "fuzz/FuzzCheck.h"

@@ -1,10 +1,10 @@
 #include "report/pdf/ReportPdf.h"
 
+#include "check/FaultWords.h"
 #include "report/document/ReportBuilder.h"
 #include "report/pdf/PdfSubsetTags.h"
 #include "report/pdf/ReportFace.h"
 #include "report/pdf/ReportLayout.h"
-#include "ui/model/FaultMessage.h"
 
 #include <QBuffer>
 #include <QFile>

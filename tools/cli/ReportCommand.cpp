@@ -1,10 +1,10 @@
 #include "tools/cli/ReportCommand.h"
 
+#include "check/FaultWords.h"
 #include "files/FileBytes.h"
 #include "files/StringerFile.h"
 #include "report/pdf/ReportFace.h"
 #include "report/pdf/ReportPdf.h"
-#include "tools/cli/FaultDetail.h"
 #include "tools/cli/StringerSource.h"
 
 #include <QDate>

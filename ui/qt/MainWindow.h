@@ -9,6 +9,7 @@
 #include <array>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -102,7 +103,7 @@ private:
     std::array<QLineEdit*, fieldCount> textBoxes_{};
     SectionPicker* picker_ = nullptr;
     QLabel* timeStamp_ = nullptr;
-    std::array<QRadioButton*, 2> gradeOptions_{};  // Q235B, Q355B
+    std::vector<QRadioButton*> gradeOptions_;  // in the order of the grades
     Desktop& desktop_;
     StringerDocument document_;
     QList<QAction*> commands_;
