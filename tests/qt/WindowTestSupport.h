@@ -2,12 +2,13 @@
 
 #include "sheet/Field.h"
 #include "ui/model/DateTime.h"
-#include "ui/qt/Desktop.h"
 #include "ui/qt/QtDateTime.h"
+#include "ui/qt/QtDesktop.h"
 #include "ui/qt/WindowSession.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -25,31 +26,32 @@ namespace tarrowin::testing {
 inline constexpr LocalDateTime testMoment{2026, 12, 8, 17, 30, 5};
 
 // The desktop as a test sees it: the file dialogs answer from a list, in
-// turn, and every question and every file shown in a viewer is noted.
-class FakeDesktop final : public Desktop {
+// turn, and every question and every file shown in a viewer is noted. Message
+// boxes and the header dialog are the real ones.
+class FakeDesktop final : public QtDesktop {
 public:
-    QStringList answers;  // the files chosen; an empty text, or none left, cancels
-    QList<FileQuestion> questions;
+    QStringList answers;   // the files chosen; an empty text, or none left, cancels
+    QStringList questions;  // the file dialogs' captions
     QStringList shown;
 
-    QString fileToOpen(QWidget*, const FileQuestion& question) override { return answer(question); }
-    QString fileToSave(QWidget*, const FileQuestion& question) override { return answer(question); }
-    bool showFile(const QString& path) override
+    std::filesystem::path fileToOpen(const FileQuestion& question) override { return answer(question); }
+    std::filesystem::path fileToSave(const FileQuestion& question) override { return answer(question); }
+    bool showFile(const std::filesystem::path& path) override
     {
-        shown << path;
+        shown << QFile::decodeName(QByteArray(path.c_str()));
         return true;
     }
 
 private:
-    QString answer(const FileQuestion& question)
+    std::filesystem::path answer(const FileQuestion& question)
     {
-        questions << question;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        questions << QString::fromStdString(question.caption);
+        return QFile::encodeName(answers.isEmpty() ? QString() : answers.takeFirst()).toStdString();
     }
 };
 
 inline std::unique_ptr<WindowSession> makeSession(LocalDateTime moment = testMoment,
-                                                  std::unique_ptr<Desktop> desktop = nullptr)
+                                                  std::unique_ptr<QtDesktop> desktop = nullptr)
 {
     return std::make_unique<WindowSession>(
         std::make_unique<FixedClock>(moment),

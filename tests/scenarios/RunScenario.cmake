@@ -1,8 +1,12 @@
 # Runs one scenario through the driver and compares its standard output, exit
-# status and standard error with the expected ones, byte for byte.
+# status and standard error with the expected ones, byte for byte, and the
+# files it leaves with the ones listed.
 #   DRIVER    the tarrowin-driver executable
 #   SCENARIO  the scenario's path without extension
 #   ACTUAL    where to leave what the driver printed when it differs
+# The driver runs in a fresh folder, ACTUAL.work, which holds a copy of the
+# files in the data/ folder beside the scenario, if there is one. Its path
+# reads @WORK@ in what the driver prints.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(variable DRIVER SCENARIO ACTUAL)
@@ -30,13 +34,26 @@ if(EXISTS "${SCENARIO}.expected")
   file(READ "${SCENARIO}.expected" expected_stdout)
 endif()
 
-# The classic locale makes the time stamp's date and time reproducible.
+set(work "${ACTUAL}.work")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+get_filename_component(folder "${SCENARIO}" DIRECTORY)
+if(IS_DIRECTORY "${folder}/data")
+  file(COPY "${folder}/data/" DESTINATION "${work}")
+endif()
+file(REAL_PATH "${work}" work)
+
+# The classic locale makes the time stamp's date and time reproducible, and
+# the system's words on a file that cannot be read or written English. A
+# report draws offscreen.
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANG=C "${DRIVER}" ${arguments}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C LANG=C QT_QPA_PLATFORM=offscreen "${DRIVER}" ${arguments}
   INPUT_FILE "${SCENARIO}.script"
+  WORKING_DIRECTORY "${work}"
   OUTPUT_VARIABLE stdout
   ERROR_VARIABLE stderr
   RESULT_VARIABLE status)
+string(REPLACE "${work}" "@WORK@" stdout "${stdout}")
 
 set(failures "")
 if(NOT status STREQUAL expected_status)
@@ -61,6 +78,15 @@ endfunction()
 
 compare(stdout "${stdout}" "${expected_stdout}" "${SCENARIO}.expected")
 compare(stderr "${stderr}" "${expected_stderr}" "${SCENARIO}.stderr")
+
+# NAME.files: every file in the folder afterwards, one a line, sorted.
+if(EXISTS "${SCENARIO}.files")
+  file(GLOB_RECURSE left LIST_DIRECTORIES false RELATIVE "${work}" "${work}/*")
+  list(SORT left)
+  list(JOIN left "\n" left)
+  file(READ "${SCENARIO}.files" expected_files)
+  compare(files "${left}\n" "${expected_files}" "${SCENARIO}.files")
+endif()
 
 if(failures)
   # Printed as it is; a fatal error's message would be reflowed.

@@ -63,19 +63,7 @@ struct Command {
     Grade grade = Grade::Q235B;               // for a click on a grade option
 };
 
-struct LineError {
-    std::string message;
-};
-
 bool onlyBlanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
-
-std::string unescapedOrThrow(std::string_view text)
-{
-    std::optional<std::string> plain = unescapeText(text);
-    if (!plain)
-        throw LineError{"bad escape (only \\\\, \\t, \\n and \\r exist)"};
-    return *std::move(plain);
-}
 
 Command parseLine(std::string_view line)
 {
@@ -86,7 +74,7 @@ Command parseLine(std::string_view line)
 
     if (word == "load" || word == "dump" || word == "survey") {
         if (!onlyBlanks(argument))
-            throw LineError{"'" + std::string(word) + "' takes no argument"};
+            throw ScriptLineError{"'" + std::string(word) + "' takes no argument"};
         const auto kind = word == "load" ? Command::Kind::Load
                           : word == "dump" ? Command::Kind::Dump
                                            : Command::Kind::Survey;
@@ -94,30 +82,30 @@ Command parseLine(std::string_view line)
     }
     if (word == "type") {
         if (argument.empty())
-            throw LineError{"'type' needs a field name"};
+            throw ScriptLineError{"'type' needs a field name"};
         const std::size_t textBlank = argument.find(' ');
         const std::string_view name = argument.substr(0, textBlank);
         const std::optional<Field> field = fieldFromName(name);
         if (!field)
-            throw LineError{"unknown field '" + escapeText(name) + "'"};
+            throw ScriptLineError{"unknown field '" + escapeText(name) + "'"};
         const std::string_view text =
             textBlank == std::string_view::npos ? std::string_view{} : argument.substr(textBlank + 1);
-        return {Command::Kind::Type, *field, unescapedOrThrow(text), {}, {}};
+        return {Command::Kind::Type, *field, scriptText(text), {}, {}};
     }
     if (word == "pick")
-        return {Command::Kind::Pick, Field::SectionDesignation, unescapedOrThrow(argument), {}, {}};
+        return {Command::Kind::Pick, Field::SectionDesignation, scriptText(argument), {}, {}};
     if (word == "click") {
         if (argument.empty())
-            throw LineError{"'click' needs a control name"};
+            throw ScriptLineError{"'click' needs a control name"};
         for (const ClickableControl& control : clickableButtons)
             if (control.name == argument)
                 return {Command::Kind::Click, Field::SectionDesignation, {}, control.click, {}};
         for (const SteelGrade& grade : steelGrades())
             if (argument == "Option" + std::to_string(gradeIndex(grade.grade) + 1))
                 return {Command::Kind::Click, Field::SectionDesignation, {}, Click::ChooseGrade, grade.grade};
-        throw LineError{"unknown control '" + escapeText(argument) + "'"};
+        throw ScriptLineError{"unknown control '" + escapeText(argument) + "'"};
     }
-    throw LineError{"unknown command '" + escapeText(word) + "'"};
+    throw ScriptLineError{"unknown command '" + escapeText(word) + "'"};
 }
 
 // KIND<TAB>WORDS, as fault records and the survey's fault rows end.
@@ -195,6 +183,8 @@ int runScript(std::string_view script, std::ostream& out, std::ostream& err, con
     TraceObserver trace(out);
     if (options.trace)
         model.setObserver(&trace);
+    if (options.more)
+        options.more->begin(model);
 
     std::size_t lineNumber = 0;
     std::size_t start = 0;
@@ -208,9 +198,12 @@ int runScript(std::string_view script, std::ostream& out, std::ostream& err, con
             continue;
         try {
             if (line.find('\r') != std::string_view::npos)
-                throw LineError{"raw carriage return (write \\r)"};
-            run(parseLine(line), model, out);
-        } catch (const LineError& error) {
+                throw ScriptLineError{"raw carriage return (write \\r)"};
+            const std::size_t blank = line.find(' ');
+            const std::string_view argument = blank == std::string_view::npos ? "" : line.substr(blank + 1);
+            if (!options.more || !options.more->run(line.substr(0, blank), argument, out))
+                run(parseLine(line), model, out);
+        } catch (const ScriptLineError& error) {
             out.flush();
             err << "tarrowin-driver: line " << lineNumber << ": " << error.message << '\n';
             return scriptRejected;
@@ -218,6 +211,14 @@ int runScript(std::string_view script, std::ostream& out, std::ostream& err, con
     }
     out.flush();
     return scriptCompleted;
+}
+
+std::string scriptText(std::string_view text)
+{
+    std::optional<std::string> plain = unescapeText(text);
+    if (!plain)
+        throw ScriptLineError{"bad escape (only \\\\, \\t, \\n and \\r exist)"};
+    return *std::move(plain);
 }
 
 std::optional<LocalDateTime> parseMoment(std::string_view text)

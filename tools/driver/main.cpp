@@ -1,10 +1,15 @@
 // tarrowin-driver: runs a script of window notices on the window model, with
 // no window, for scripted end-to-end scenarios.
 
+#include "tools/driver/DocumentCommands.h"
 #include "tools/driver/ScriptRunner.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
 
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -35,6 +40,22 @@ int main(int argc, char** argv)
             return usage();
         }
     }
+
+    // A report lays out its text with Qt's fonts, which need a GUI
+    // application: made at the first report, on the offscreen platform
+    // unless the user chose one, so that scripts without reports start fast.
+    // Qt's uncategorised warnings are notes on the session, not the script's.
+    std::unique_ptr<QGuiApplication> application;
+    int applicationArgc = 1;
+    tarrowin::DocumentCommands documentCommands(std::cout, [&] {
+        if (application)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+        application = std::make_unique<QGuiApplication>(applicationArgc, argv);
+    });
+    options.more = &documentCommands;
 
     std::ios::sync_with_stdio(false);
     const std::string script{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};

@@ -1,16 +1,31 @@
 #pragma once
 
-#include "ui/qt/Desktop.h"
+#include "ui/document/Desktop.h"
+
+class QWidget;
 
 namespace tarrowin {
 
-// Qt's file dialogs, which are the desktop's own where the platform has
-// them, and the desktop's viewers through QDesktopServices.
-class QtDesktop final : public Desktop {
+// The desktop through Qt: its file dialogs, which are the desktop's own
+// where the platform has them, message boxes and the report's header dialog
+// over the window, and the desktop's viewers through QDesktopServices.
+class QtDesktop : public Desktop {
 public:
-    QString fileToOpen(QWidget* parent, const FileQuestion& question) override;
-    QString fileToSave(QWidget* parent, const FileQuestion& question) override;
-    bool showFile(const QString& path) override;
+    // The window that dialogs stand over; none until it is set.
+    void setWindow(QWidget* window) { window_ = window; }
+
+    std::filesystem::path fileToOpen(const FileQuestion& question) override;
+    std::filesystem::path fileToSave(const FileQuestion& question) override;
+    std::optional<ReportHeader> reportHeader(const ReportHeader& start, const std::string& today) override;
+    Answer ask(const Question& question) override;
+    void tell(MessageKind kind, const std::string& title, const std::string& text) override;
+    bool showFile(const std::filesystem::path& path) override;
+
+protected:
+    QWidget* window() const { return window_; }
+
+private:
+    QWidget* window_ = nullptr;
 };
 
 }  // namespace tarrowin

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "ui/document/DocumentController.h"
 #include "ui/model/WindowModel.h"
-#include "ui/qt/Desktop.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtDesktop.h"
 
 #include <memory>
 
 namespace tarrowin {
 
 // What the program runs: the platform's clock, date-time format and desktop,
-// the window model, and the window bound to it, with the window-load notice
+// the window model, the document controller, and the window bound to both, with the window-load notice
 // already run. The window is built but not shown until start(). Needs a
 // QApplication.
 class WindowSession {
@@ -19,7 +20,7 @@ public:
     // A given clock and format, for a fixed time stamp, and a given desktop
     // (Qt's when none), for file dialogs answered without a user.
     WindowSession(std::unique_ptr<Clock> clock, std::unique_ptr<DateTimeFormat> format,
-                  std::unique_ptr<Desktop> desktop = nullptr);
+                  std::unique_ptr<QtDesktop> desktop = nullptr);
 
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
@@ -36,8 +37,9 @@ private:
     // Declared in the order of construction: the window goes first on the way out.
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<DateTimeFormat> format_;
-    std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<QtDesktop> desktop_;
     WindowModel model_;
+    DocumentController document_;
     MainWindow window_;
 };
 
