@@ -11,7 +11,7 @@ enum class FaultKind {
 };
 
 // The quantity whose computation faulted, in the order the check computes them.
-// Each is described once, as a stage or a result, in check/Checks.h.
+// Each is described once, as a stage or a result, in check/Quantities.h.
 enum class Quantity {
     InputGeometry,      // reading L, H and B and halving the width
     InputLoads,         // reading the loads and the section, the self-weight

@@ -1,6 +1,6 @@
 #include "check/FaultWords.h"
 
-#include "check/Checks.h"
+#include "check/Quantities.h"
 
 namespace tarrowin {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/SteelGrades.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
 
 #include <string>
 #include <string_view>
@@ -9,9 +9,9 @@
 namespace tarrowin {
 
 // A stringer file and a CSV of stringers keep each input under its key in
-// the description table (check/), the engineer's words, never the control's
-// name: the section's properties (sectionInputs) and the flight's inputs
-// (flightInputs).
+// the description table (check/Quantities.h): the engineer's words, never
+// the control's name. The file keeps the section's properties
+// (sectionInputs) and the flight's inputs (flightInputs), a CSV the latter.
 
 // What is wrong with a grade that names none of the grades.
 inline std::string unknownGradeProblem(std::string_view grade)

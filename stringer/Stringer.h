@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/SteelGrades.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "sheet/FieldTexts.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "report/document/ReportBuilder.h"
 
 #include "catalogue/SectionCatalogue.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "check/StringerCheck.h"
 #include "report/document/ReportNumbers.h"
 #include "sheet/NumberText.h"

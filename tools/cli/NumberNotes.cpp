@@ -1,6 +1,6 @@
 #include "tools/cli/NumberNotes.h"
 
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "sheet/NumberText.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "check/StringerCheck.h"
 #include "files/CsvWriter.h"
 

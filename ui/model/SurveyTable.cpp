@@ -2,7 +2,7 @@
 
 #include "catalogue/SectionCatalogue.h"
 #include "catalogue/SteelGrades.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "check/FaultWords.h"
 #include "check/StringerCheck.h"
 #include "check/Verdict.h"

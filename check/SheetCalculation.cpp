@@ -1,6 +1,6 @@
-#include "check/CheckComputation.h"
+#include "check/SheetCalculation.h"
 
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "sheet/FieldSheet.h"
 #include "sheet/NumberText.h"
 

@@ -1,4 +1,4 @@
-#include "check/Checks.h"
+#include "check/Quantities.h"
 
 #include "sheet/NumberText.h"
 
