@@ -1,4 +1,4 @@
-#include "tools/cli/SurveyTable.h"
+#include "tools/cli/SurveyCsv.h"
 
 #include "check/FaultWords.h"
 #include "survey/SectionSurvey.h"

@@ -1,4 +1,4 @@
-#include "tools/cli/CheckTable.h"
+#include "tools/cli/CheckCsv.h"
 
 #include "check/FaultWords.h"
 #include "check/StringerCheck.h"
