@@ -1,3 +1,4 @@
+#include "text/ProgramVersion.h"
 #include "ui/qt/WindowSession.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarrowin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QString::fromUtf8(tarrowin::programVersion.data(), static_cast<qsizetype>(tarrowin::programVersion.size())));
 
     // One optional file: a desktop opens a stringer file with "tarrowin FILE".
     QCommandLineParser parser;

@@ -1,33 +1,21 @@
 #include "files/CsvReader.h"
 
-#include "sheet/Utf8.h"
+#include "text/ByteOrderMark.h"
+#include "text/TextPosition.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 
 namespace tarrowin {
-namespace {
 
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+CsvReader::CsvReader(std::string_view text) : CsvReader(withoutByteOrderMark(text), 1) {}
 
-std::size_t lineOfOffset(std::string_view text, std::size_t offset)
+CsvReader::CsvReader(std::string_view part, std::size_t firstLine) : text_(part), line_(firstLine)
 {
-    std::size_t line = 1;
-    for (std::size_t i = 0; i < offset; ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++line;
-    return line;
-}
-
-}  // namespace
-
-CsvReader::CsvReader(std::string_view text) : text_(text)
-{
-    if (text_.starts_with(byteOrderMark))
-        text_.remove_prefix(byteOrderMark.size());
     // Checked once up front, so that no record of a text that is not UTF-8
     // (a spreadsheet saving in a legacy code page, say) is ever handed out.
     if (const std::size_t bad = firstInvalidUtf8(text_); bad != std::string_view::npos)
-        fail(lineOfOffset(text_, bad), "not UTF-8 text (save the table as CSV in UTF-8)");
+        fail(firstLine - 1 + positionOf(text_, bad).line, "not UTF-8 text (save the table as CSV in UTF-8)");
 }
 
 bool CsvReader::fail(std::size_t line, std::string what)
@@ -108,9 +96,7 @@ bool CsvReader::readQuotedCell(std::string& cell)
             return fail(startLine, "a quoted cell that is never closed");
         const std::string_view run = text_.substr(pos_, quote - pos_);
         cell.append(run);
-        for (std::size_t i = 0; i < run.size(); ++i)
-            if (run[i] == '\n' || (run[i] == '\r' && (i + 1 == run.size() || run[i + 1] != '\n')))
-                ++line_;
+        line_ += lineBreaksIn(run);
         // A CR right before the quote was counted as a lone CR above, which it is.
         pos_ = quote + 1;
         if (pos_ < text_.size() && text_[pos_] == '"') {

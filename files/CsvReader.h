@@ -28,6 +28,10 @@ class CsvReader {
 public:
     explicit CsvReader(std::string_view text);
 
+    // A later part of a text, from the start of a record on line `firstLine`
+    // to the end of a record; no byte-order mark is looked for.
+    CsvReader(std::string_view part, std::size_t firstLine);
+
     // Reads the next record into `record`, reusing its storage. False at the
     // end of the text, or when the text turns out not to be valid CSV.
     bool next(CsvRecord& record);

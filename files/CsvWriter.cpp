@@ -1,5 +1,7 @@
 #include "files/CsvWriter.h"
 
+#include "text/ByteOrderMark.h"
+
 namespace tarrowin {
 namespace {
 
@@ -12,7 +14,7 @@ bool needsQuotes(std::string_view text)
         if (c == ',' || c == '"' || c == '\r' || c == '\n')
             return true;
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    return isBlank(text.front()) || isBlank(text.back()) || text.starts_with("\xEF\xBB\xBF");
+    return isBlank(text.front()) || isBlank(text.back()) || text.starts_with(byteOrderMark);
 }
 
 }  // namespace

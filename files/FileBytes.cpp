@@ -2,30 +2,54 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace tarrowin {
 namespace {
 
 QString qtPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }
 
+FileProblem cannotRead(const std::filesystem::path& path, const QFile& file)
+{
+    const std::string reason = file.errorString().toStdString();
+    return FileProblem{path.string(), 0, 0, "cannot read: " + reason, FileProblemKind::CannotRead, reason};
+}
+
+// Opens the file for reading; the problem if it is a folder or cannot be read.
+std::optional<FileProblem> openToRead(const std::filesystem::path& path, QFile& file)
+{
+    if (QFileInfo(file).isDir())
+        return FileProblem{path.string(), 0, 0, "cannot read: it is a folder", FileProblemKind::IsAFolder, {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotRead(path, file);
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<FileProblem> readFileBlocks(const std::filesystem::path& path,
+                                          const std::function<bool(std::string_view)>& use)
+{
+    QFile file(qtPath(path));
+    if (auto problem = openToRead(path, file))
+        return problem;
+    std::string block(std::size_t{1} << 20, '\0');
+    for (;;) {
+        const qint64 read = file.read(block.data(), static_cast<qint64>(block.size()));
+        if (read < 0)
+            return cannotRead(path, file);
+        if (read == 0 || !use(std::string_view(block.data(), static_cast<std::size_t>(read))))
+            return std::nullopt;
+    }
+}
 
 std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path& path)
 {
     QFile file(qtPath(path));
-    if (QFileInfo(file).isDir())
-        return FileProblem{path.string(), 0, 0, "cannot read: it is a folder", FileProblemKind::IsAFolder, {}};
-    const auto failed = [&] {
-        const std::string reason = file.errorString().toStdString();
-        return FileProblem{path.string(), 0, 0, "cannot read: " + reason, FileProblemKind::CannotRead, reason};
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return failed();
+    if (auto problem = openToRead(path, file))
+        return *problem;
+    const auto failed = [&] { return cannotRead(path, file); };
     // Read straight into the string: a table of stringers can be megabytes.
     std::string bytes;
     for (;;) {
@@ -39,37 +63,6 @@ std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path
         if (read == 0)
             return bytes;
     }
-}
-
-std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
-{
-    QSaveFile file(qtPath(path));
-    const auto failed = [&](std::string reason) {
-        return FileProblem{path.string(), 0, 0, "cannot save: " + reason, FileProblemKind::CannotSave, reason};
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString().toStdString());
-    // A write may take only part of the bytes (the file-size limit does
-    // that) without QSaveFile noting an error, and commit() would then rename
-    // the short file over the old one: so every byte is accounted for here.
-    for (std::size_t written = 0; written < bytes.size();) {
-        errno = 0;
-        const qint64 taken =
-            file.write(bytes.data() + written, static_cast<qint64>(std::min<std::size_t>(bytes.size() - written, 1 << 20)));
-        if (taken <= 0) {
-            const int error = errno;
-            FileProblem problem = failed(file.error() == QFileDevice::NoError && error != 0
-                                             ? std::string(std::strerror(error))
-                                             : file.errorString().toStdString());
-            file.cancelWriting();
-            return problem;
-        }
-        written += static_cast<std::size_t>(taken);
-    }
-    // The rename happens only here, once every byte is written.
-    if (!file.commit())
-        return failed(file.errorString().toStdString());
-    return std::nullopt;
 }
 
 }  // namespace tarrowin

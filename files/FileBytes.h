@@ -3,6 +3,7 @@
 #include "files/FileProblem.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +15,10 @@ namespace tarrowin {
 // file as the path is written.
 std::variant<std::string, FileProblem> readFileBytes(const std::filesystem::path& path);
 
-// Writes the bytes to a temporary file in the file's folder and renames it
-// over the file only once everything is written, so that a crash, a full disk
-// or a missing permission never leaves half a file: on any failure the old
-// file, if there was one, is as it was. Returns the problem if it failed.
-std::optional<FileProblem> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// Reads the file a block at a time, handing each block to `use` in order
+// until the file ends or `use` returns false; the problem if the file cannot
+// be read, as readFileBytes tells it.
+std::optional<FileProblem> readFileBlocks(const std::filesystem::path& path,
+                                          const std::function<bool(std::string_view)>& use);
 
 }  // namespace tarrowin

@@ -54,6 +54,12 @@ StringerCsvReader::StringerCsvReader(std::string_view text) : reader_(text)
         headerProblem_ = FileProblem{{}, record_.line, 0, "the header lacks the column(s) " + missing};
 }
 
+void StringerCsvReader::continueWith(std::string_view part, std::size_t firstLine)
+{
+    if (!headerProblem_ && !reader_.problem())
+        reader_ = CsvReader(part, firstLine);
+}
+
 const std::optional<FileProblem>& StringerCsvReader::refusal() const
 {
     return headerProblem_ ? headerProblem_ : reader_.problem();

@@ -38,6 +38,10 @@ public:
     // The next row; false at the end or once the CSV is refused.
     bool next(StringerEntry& entry);
 
+    // Goes on with the next part of the same CSV, which starts a record on
+    // line `firstLine`, once every row of the part before has been read.
+    void continueWith(std::string_view part, std::size_t firstLine);
+
     // Why the whole CSV is refused, once known; the problem's file is empty.
     const std::optional<FileProblem>& refusal() const;
 

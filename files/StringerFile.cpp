@@ -1,9 +1,12 @@
 #include "files/StringerFile.h"
 
 #include "catalogue/SteelGrades.h"
+#include "files/AtomicFile.h"
 #include "files/FileBytes.h"
 #include "files/StringerKeys.h"
-#include "sheet/Utf8.h"
+#include "text/ByteOrderMark.h"
+#include "text/TextPosition.h"
+#include "text/Utf8.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,8 +21,6 @@
 
 namespace tarrowin {
 namespace {
-
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 struct ReportKey {
     std::string ReportHeader::*entry;
@@ -44,25 +45,6 @@ QString qt(std::string_view text)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-// Where a byte offset falls, as an editor shows it: lines broken at LF, CR LF
-// or a lone CR, columns counted in characters, both from 1.
-std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::size_t offset)
-{
-    offset = std::min(offset, text.size());
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-        const char c = text[i];
-        if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != '\r') {
-            ++column;  // a character starts with any byte but a UTF-8 continuation byte
-        }
-    }
-    return {line, column};
 }
 
 // Qt's JSON reader drops a U+FEFF at the start of a text written as it is,
@@ -241,8 +223,7 @@ std::size_t originalOffset(std::size_t offset, const std::vector<std::size_t>& e
 StringerFileReading parseStringerFile(std::string_view bytes, const std::string& fileName)
 {
     // A byte-order mark is no part of JSON, but editors on some systems put one there.
-    if (bytes.starts_with(byteOrderMark))
-        bytes.remove_prefix(byteOrderMark.size());
+    bytes = withoutByteOrderMark(bytes);
 
     std::vector<std::size_t> escapeEnds;
     const std::string json = escapeZeroWidthNoBreakSpaces(bytes, &escapeEnds);
@@ -250,9 +231,8 @@ StringerFileReading parseStringerFile(std::string_view bytes, const std::string&
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size())), &error);
     if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] =
-            lineAndColumn(bytes, originalOffset(static_cast<std::size_t>(error.offset), escapeEnds));
-        return {std::nullopt, FileProblem{fileName, line, column, "not JSON: " + error.errorString().toStdString(),
+        const TextPosition at = positionOf(bytes, originalOffset(static_cast<std::size_t>(error.offset), escapeEnds));
+        return {std::nullopt, FileProblem{fileName, at.line, at.column, "not JSON: " + error.errorString().toStdString(),
                                           FileProblemKind::NotJson, {}}};
     }
     if (!document.isObject())

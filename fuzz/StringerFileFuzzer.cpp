@@ -7,7 +7,7 @@
 
 #include "files/StringerFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "sheet/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstdint>
 #include <string>

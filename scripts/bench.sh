@@ -7,8 +7,11 @@
 #     window, run alternately, offscreen and on a display: $DISPLAY if set,
 #     otherwise a private Xvfb server if one is installed.
 #
-#   - tarrowin-cli check on a generated CSV of 100,000 stringers, output to a
-#     file: wall and CPU time, rows a second, peak memory;
+#   - tarrowin-cli check on a generated CSV of 1,000,000 stringers, output to
+#     a file and to standard output: wall and CPU time, rows a second, peak
+#     memory;
+#   - tarrowin-cli report: calculation books of 100 and of 1,000 stringers,
+#     as PDF and as ODT: wall and CPU time, peak memory;
 #   - where valgrind is installed, the instructions each start-up program
 #     runs, counted by callgrind: unlike time, they do not depend on the load.
 #
@@ -38,7 +41,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
 cmake --build "$build" --target tarrowin-bench-model tarrowin-bench-click tarrowin-bench-report \
-  tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare tarrowin-bench-cli tarrowin-cli
+  tarrowin-bench-startup tarrowin-startup-probe tarrowin-startup-bare tarrowin-bench-cli tarrowin-bench-book tarrowin-cli
 bin="$build/bin"
 
 log="$(mktemp)"
@@ -54,8 +57,12 @@ echo
 echo "== the calculate action on the model"
 "$bin/tarrowin-bench-model" | tee -a "$log"
 echo
-echo "== tarrowin-cli check on a CSV of 100,000 stringers"
-"$bin/tarrowin-bench-cli" "$bin/tarrowin-cli" | tee -a "$log"
+echo "== tarrowin-cli check on a CSV of 1,000,000 stringers"
+"$bin/tarrowin-bench-cli" "$bin/tarrowin-cli" --rows 1000000 --runs 5 | tee -a "$log"
+echo
+echo "== tarrowin-cli report: calculation books of 100 and 1,000 stringers"
+"$bin/tarrowin-bench-book" "$bin/tarrowin-cli" --stringers 100 --runs 3 --goal-seconds 3 | tee -a "$log"
+"$bin/tarrowin-bench-book" "$bin/tarrowin-cli" --stringers 1000 --runs 1 --goal-mib 300 | tee -a "$log"
 echo
 echo "== a click on Command1 through the window, offscreen"
 # Qt's two notices about a headless session are noise here; anything else shows.

@@ -41,7 +41,7 @@ fuzz_one() {
 # Each target runs on one core, so as many run side by side as there are
 # cores: every target still gets its full time, and the stage takes a
 # fraction of it.
-targets=(number-parse number-format script stringer-csv stringer-file)
+targets=(number-parse number-format script stringer-csv stringer-file book)
 at_once=$(nproc)
 failed=()
 for ((first = 0; first < ${#targets[@]}; first += at_once)); do

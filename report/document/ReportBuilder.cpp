@@ -6,6 +6,7 @@
 #include "report/document/ReportNumbers.h"
 #include "sheet/NumberText.h"
 #include "survey/SectionSurvey.h"
+#include "text/ProgramVersion.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,7 @@
 namespace tarrowin {
 namespace {
 
-constexpr std::string_view programName = "Tarrowin " TARROWIN_VERSION;
+constexpr std::string_view programName = programNameAndVersion;
 
 // A unit as the report writes it: a power at its end raised, "kN/m2" as "kN/m²".
 std::string reportUnit(std::string_view unit)
@@ -39,6 +40,27 @@ constexpr std::array<std::string_view, 6> basis = {
 
 Paragraph note(RichText text) { return {std::move(text), ParagraphKind::Note}; }
 
+std::vector<HeaderEntry> headerEntries(const ReportHeader& entered, const CalendarDate& today)
+{
+    const std::string date = entered.date.empty() ? calendarDateText(today) : entered.date;
+    return {
+        {"工程名称", entered.project},    {"构件", entered.member},
+        {"日期", date},                   {"计算程序", std::string(programName)},
+        {"设计", entered.designer, true}, {"校对", entered.checker, true},
+        {"审核", entered.reviewer, true},
+    };
+}
+
+ReportSection basisSection()
+{
+    ReportSection section{"1 设计依据", {}};
+    for (std::size_t i = 0; i < basis.size(); ++i) {
+        const std::string item = std::to_string(i + 1) + ". " + std::string(basis[i]);
+        section.blocks.push_back(Paragraph{RichText::notation(item), ParagraphKind::Item});
+    }
+    return section;
+}
+
 class Builder {
 public:
     Builder(const ReportRequest& request, const FieldTexts& texts, const StringerCheck& check)
@@ -50,7 +72,7 @@ public:
     {
         ReportDocument document;
         document.title = reportTitle;
-        document.header = header();
+        document.header = headerEntries(request_.header, request_.today);
         document.sections = {basisSection(), inputSection(), computationSection(), checkSection(),
                              conclusionSection()};
         document.footerNote = request_.stringerFileName;
@@ -59,28 +81,6 @@ public:
     }
 
 private:
-    std::vector<HeaderEntry> header() const
-    {
-        const ReportHeader& entered = request_.header;
-        const std::string date = entered.date.empty() ? calendarDateText(request_.today) : entered.date;
-        return {
-            {"工程名称", entered.project},    {"构件", entered.member},
-            {"日期", date},                   {"计算程序", std::string(programName)},
-            {"设计", entered.designer, true}, {"校对", entered.checker, true},
-            {"审核", entered.reviewer, true},
-        };
-    }
-
-    ReportSection basisSection() const
-    {
-        ReportSection section{"1 设计依据", {}};
-        for (std::size_t i = 0; i < basis.size(); ++i) {
-            const std::string item = std::to_string(i + 1) + ". " + std::string(basis[i]);
-            section.blocks.push_back(Paragraph{RichText::notation(item), ParagraphKind::Item});
-        }
-        return section;
-    }
-
     // The value the check read from the field's text, as a number text.
     std::string valueRead(Field field) const { return generalNumberText(parseLeadingNumber(texts_[field]).value); }
 
@@ -95,6 +95,8 @@ private:
                            {"计算取值", 0.18, ColumnAlignment::Left},
                            {"单位", 0.12, ColumnAlignment::Centre},
                            {"备注", 0.20, ColumnAlignment::Left}},
+                          {},
+                          true,
                           {}};
         std::optional<Field> firstMisread;
         const auto addNamed = [&](std::string_view name, const std::string& text) {
@@ -234,7 +236,8 @@ private:
                            {"", 0.19, ColumnAlignment::Left},
                            {"", 0.09, ColumnAlignment::Left}},
                           {},
-                          false};
+                          false,
+                          {}};
         for (const Check& check : checks) {
             const Verdict verdict = *check_.verdict(check);
             const std::string unit = " " + reportUnit(check.demandResult().unit);
@@ -259,6 +262,8 @@ private:
                              {"限值", 0.32, ColumnAlignment::Right},
                              {"利用率", 0.14, ColumnAlignment::Right},
                              {"结论", 0.14, ColumnAlignment::Centre}},
+                            {},
+                            true,
                             {}};
         for (const Check& check : checks) {
             const std::string unit = " " + reportUnit(check.demandResult().unit);
@@ -303,6 +308,11 @@ private:
 };
 
 }  // namespace
+
+ReportDocument reportOpening(const ReportHeader& header, const CalendarDate& today)
+{
+    return {std::string(reportTitle), headerEntries(header, today), {basisSection()}, {}, std::string(programName)};
+}
 
 std::variant<ReportDocument, ArithmeticFault> buildReport(const ReportRequest& request)
 {

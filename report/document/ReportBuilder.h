@@ -18,4 +18,7 @@ inline constexpr std::string_view reportTitle = "钢楼梯斜梁验算计算书"
 // makes no report: the fault comes back instead.
 std::variant<ReportDocument, ArithmeticFault> buildReport(const ReportRequest& request);
 
+// What every report opens with: the title, the header and 1 设计依据.
+ReportDocument reportOpening(const ReportHeader& header, const CalendarDate& today);
+
 }  // namespace tarrowin

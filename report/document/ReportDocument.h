@@ -43,6 +43,9 @@ struct ReportTable {
     // Ruled, with the columns' headings above the rows; otherwise the rows
     // alone, aligned in their columns without rules or headings.
     bool ruled = true;
+    // Rows the reader must not miss, such as a stringer that fails, set in
+    // red; one flag a row, or none at all.
+    std::vector<bool> alarming;
 };
 
 // One step of the computation, read as

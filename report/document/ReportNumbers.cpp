@@ -1,6 +1,7 @@
 #include "report/document/ReportNumbers.h"
 
 #include "sheet/NumberText.h"
+#include "text/NumberGrammar.h"
 
 #include <charconv>
 #include <cmath>
@@ -31,8 +32,6 @@ std::string superscriptDigits(int exponent)
     return text;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 std::string workingValueText(double value)
@@ -57,37 +56,7 @@ std::string workingValueText(double value)
     return withoutTrailingZeros(scientific.substr(0, e)) + "×10" + superscriptDigits(exponent);
 }
 
-bool readsAsWritten(std::string_view text)
-{
-    std::string compact;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n')
-            compact += c;
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < compact.size() && isDigit(compact[i]))
-            ++i;
-        return i - start;
-    };
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
-        ++i;
-    std::size_t mantissaDigits = digits();
-    if (i < compact.size() && compact[i] == '.') {
-        ++i;
-        mantissaDigits += digits();
-    }
-    if (mantissaDigits == 0)
-        return false;
-    if (i < compact.size() && (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
-        ++i;
-        if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    return i == compact.size();
-}
+bool readsAsWritten(std::string_view text) { return wholeNumberShape(text) == NumberShape::Decimal; }
 
 std::string operandText(std::string_view numberText)
 {

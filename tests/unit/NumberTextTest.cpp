@@ -10,87 +10,6 @@
 namespace tarrowin {
 namespace {
 
-struct ParseCase {
-    const char* text;
-    double value;
-    friend std::ostream& operator<<(std::ostream& out, const ParseCase& c) { return out << '"' << c.text << '"'; }
-};
-
-class LeadingNumberParse : public testing::TestWithParam<ParseCase> {};
-
-TEST_P(LeadingNumberParse, ReadsTheLeadingNumber)
-{
-    const ParsedNumber parsed = parseLeadingNumber(GetParam().text);
-    // Exact: the read must be the correctly rounded double.
-    EXPECT_EQ(parsed.value, GetParam().value);
-    EXPECT_FALSE(parsed.overflowed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Plain, LeadingNumberParse,
-    testing::Values(ParseCase{"3000", 3000}, ParseCase{"1.0", 1}, ParseCase{"-3.5", -3.5}, ParseCase{"+7", 7},
-                    ParseCase{"00012.50", 12.5}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
-                    // correctly rounded: the compiler's reading of the same literal
-                    ParseCase{"0.1", 0.1}, ParseCase{"123456789012345678901234567890", 123456789012345678901234567890.0}));
-
-INSTANTIATE_TEST_SUITE_P(StopsAtTheFirstCharacterThatCannotContinue, LeadingNumberParse,
-    testing::Values(ParseCase{"1,500", 1}, ParseCase{"12.5kN", 12.5}, ParseCase{"1.5.2", 1.5}, ParseCase{"3,5", 3},
-                    ParseCase{"2-3", 2}, ParseCase{"1E", 1}, ParseCase{"1E+", 1}, ParseCase{"1Ex5", 1},
-                    ParseCase{"7&H10", 7}));
-
-INSTANTIATE_TEST_SUITE_P(NoDigitsReadsZero, LeadingNumberParse,
-    testing::Values(ParseCase{"", 0}, ParseCase{"Text22", 0}, ParseCase{"弯矩M", 0}, ParseCase{"-", 0},
-                    ParseCase{".", 0}, ParseCase{"E5", 0}, ParseCase{"   ", 0}, ParseCase{"&X12", 0},
-                    ParseCase{"&H", 0}, ParseCase{"&HG", 0},
-                    // full-width digits are not digits
-                    ParseCase{"１２", 0}));
-
-INSTANTIATE_TEST_SUITE_P(BlanksTabsAndLineFeedsAnywhere, LeadingNumberParse,
-    testing::Values(ParseCase{"1 500", 1500}, ParseCase{" \t\n3000", 3000}, ParseCase{"-\t3 . 5", -3.5},
-                    ParseCase{"1 E 2", 100}, ParseCase{"2e\n- 3", 0.002}, ParseCase{"& H 1F", 31},
-                    // a carriage return is not among them
-                    ParseCase{"1\r500", 1}));
-
-INSTANTIATE_TEST_SUITE_P(ExponentsEOrDEitherCase, LeadingNumberParse,
-    testing::Values(ParseCase{"2E3", 2000}, ParseCase{"2e3", 2000}, ParseCase{"2D3", 2000}, ParseCase{"2d-3", 0.002},
-                    ParseCase{"1.5E+2", 150}, ParseCase{"-2.5e-1", -0.25}));
-
-// Hex: 1F = 16 + 15 = 31; octal: 17 = 8 + 7 = 15, 777 = 7·64 + 7·8 + 7 = 511.
-INSTANTIATE_TEST_SUITE_P(HexAndOctal, LeadingNumberParse,
-    testing::Values(ParseCase{"&H1F", 31}, ParseCase{"&h1f", 31}, ParseCase{"&HFFz", 255}, ParseCase{"&O17", 15},
-                    ParseCase{"&o777", 511}, ParseCase{"&O78", 7}, ParseCase{"&H0010", 16}));
-
-// Underflow reads as zero and is no fault.
-INSTANTIATE_TEST_SUITE_P(TheEdgesOfTheDoubleRange, LeadingNumberParse,
-    testing::Values(ParseCase{"1E-999", 0}, ParseCase{"-1E-999", 0}, ParseCase{"0E999", 0},
-                    ParseCase{"1.7976931348623157E308", std::numeric_limits<double>::max()},
-                    ParseCase{"4.9E-324", std::numeric_limits<double>::denorm_min()}));
-
-TEST(LeadingNumberParseOverflow, ANumberBeyondTheDoubleRangeIsFlagged)
-{
-    struct OverflowCase {
-        std::string text;
-        double value;
-    };
-    // 16^256 = 2^1024, one past the largest finite power of two.
-    const OverflowCase cases[] = {{"1E999", HUGE_VAL},
-                                  {"-1E999", -HUGE_VAL},
-                                  {"1.8E308", HUGE_VAL},
-                                  {"1" + std::string(400, '0'), HUGE_VAL},
-                                  {"&H1" + std::string(256, '0'), HUGE_VAL}};
-    for (const OverflowCase& c : cases) {
-        const ParsedNumber parsed = parseLeadingNumber(c.text);
-        EXPECT_TRUE(parsed.overflowed) << c.text;
-        EXPECT_EQ(parsed.value, c.value) << c.text;
-    }
-}
-
-TEST(LeadingNumberParseOverflow, AVeryLongRunOfZerosAfterThePointIsOnlySmall)
-{
-    const ParsedNumber parsed = parseLeadingNumber("0." + std::string(100000, '0') + "1");
-    EXPECT_FALSE(parsed.overflowed);
-    EXPECT_EQ(parsed.value, 0);
-}
-
 struct FormatCase {
     double value;
     const char* text;
@@ -141,38 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, TwoDecimalRounding,
                     FormatCase{0.005, "0.01"}, FormatCase{-0.004, "0"}, FormatCase{67.89263531499556, "67.89"},
                     FormatCase{9.606270935784668, "9.61"}, FormatCase{4.465654891415755, "4.47"},
                     FormatCase{-4.465654891415755, "-4.47"}, FormatCase{325076208.4669532, "325076208.47"}));
-
-struct WhollyCase {
-    const char* text;
-    bool wholly;
-    friend std::ostream& operator<<(std::ostream& out, const WhollyCase& c) { return out << '"' << c.text << '"'; }
-};
-
-class WhollyOneNumber : public testing::TestWithParam<WhollyCase> {};
-
-TEST_P(WhollyOneNumber, TellsWhetherTheParseReadsTheWholeText)
-{
-    EXPECT_EQ(isWhollyOneNumber(GetParam().text), GetParam().wholly);
-}
-
-// Blanks, tabs and line feeds never count against a number, wherever they
-// stand; a carriage return does. Beyond the double range is still one number.
-INSTANTIATE_TEST_SUITE_P(WholeNumbers, WhollyOneNumber,
-    testing::Values(WhollyCase{"3000", true}, WhollyCase{"1 500", true}, WhollyCase{" -3.5\t\n", true},
-                    WhollyCase{"2E3", true}, WhollyCase{"2d-3", true}, WhollyCase{"1 E 2", true},
-                    WhollyCase{".5", true}, WhollyCase{"5.", true}, WhollyCase{"&H10", true},
-                    WhollyCase{"& h 1f", true}, WhollyCase{"&O17", true}, WhollyCase{"&H000", true},
-                    WhollyCase{"1E999", true}));
-
-INSTANTIATE_TEST_SUITE_P(TextLeftOver, WhollyOneNumber,
-    testing::Values(WhollyCase{"1,500", false}, WhollyCase{"12.5kN", false}, WhollyCase{"1.5.2", false},
-                    WhollyCase{"1E", false}, WhollyCase{"1E+", false}, WhollyCase{"&O78", false},
-                    WhollyCase{"1\r", false}, WhollyCase{"7&H10", false}));
-
-INSTANTIATE_TEST_SUITE_P(NoDigits, WhollyOneNumber,
-    testing::Values(WhollyCase{"", false}, WhollyCase{"abc", false}, WhollyCase{" \t\n", false},
-                    WhollyCase{"-", false}, WhollyCase{".", false}, WhollyCase{"&H", false},
-                    WhollyCase{"Text22", false}, WhollyCase{"１２", false}));
 
 TEST(IntegerText, PlainDecimalWithALeadingMinus)
 {

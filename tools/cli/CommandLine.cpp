@@ -1,12 +1,19 @@
 #include "tools/cli/CommandLine.h"
 
-#include "files/FileBytes.h"
+#include "files/AtomicFile.h"
+#include "tools/cli/BookCommand.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Outcome.h"
+#include "text/ByteOrderMark.h"
+#include "text/ProgramVersion.h"
 #include "tools/cli/ReportCommand.h"
+#include "tools/cli/StringerSource.h"
+#include "tools/cli/TableOutput.h"
 
 #include <QCommandLineParser>
 #include <QFile>
+
+#include <unistd.h>
 
 #include <ostream>
 
@@ -14,7 +21,6 @@ namespace tarrowin::cli {
 namespace {
 
 constexpr std::string_view programName = "tarrowin-cli";
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::filesystem::path pathOf(const QString& argument)
 {
@@ -34,6 +40,44 @@ std::optional<std::filesystem::path> inputAt(const CommandLine& line)
     return std::nullopt;
 }
 
+int cannotSave(const FileProblem& problem, std::ostream& messages)
+{
+    messages << programName << ": " << problem.message() << '\n';
+    return notAllChecked;
+}
+
+int flushed(std::ostream& out, int status, std::ostream& messages)
+{
+    out.flush();
+    if (!out) {
+        messages << programName << ": cannot write the table to standard output\n";
+        return notAllChecked;
+    }
+    return status;
+}
+
+// The rows go into the file as they are checked; it replaces OUT.csv only
+// once it is whole. The byte-order mark lets spreadsheets read the Chinese.
+int checkIntoFile(const CommandLine& line, std::ostream& messages)
+{
+    // A file that cannot be made is told after the rows' own messages, as
+    // when it fails later: the check runs all the same.
+    AtomicFile file(*line.output);
+    file.open();
+    file.write(byteOrderMark);
+    FileTableOutput output(file);
+    const int status = runCheck(line.files, output, messages);
+    if (const auto problem = file.commit())
+        return cannotSave(*problem, messages);
+    return status;
+}
+
+int checkOntoStream(const CommandLine& line, std::ostream& out, std::ostream& messages)
+{
+    StreamTableOutput output(out);
+    return flushed(out, runCheck(line.files, output, messages), messages);
+}
+
 CommandLine wrong(std::string problem)
 {
     CommandLine line;
@@ -47,36 +91,45 @@ std::string helpText()
 {
     return R"(Usage: tarrowin-cli check [-o OUT.csv] FILE...
        tarrowin-cli survey [-o OUT.csv] FILE
-       tarrowin-cli report [-o OUT.pdf] FILE.tarrowin
+       tarrowin-cli report [-o OUT.pdf|OUT.odt] [HEADER OPTIONS] FILE...
 
 Checks inclined steel stair stringers exactly as the Tarrowin window does
 and writes the results as CSV (UTF-8) to standard output, or writes a
-stringer's calculation report (计算书) as a PDF. Needs no display.
+stringer's calculation report (计算书), or a book of many, as a PDF or an
+OpenDocument Text file. Needs no display.
 
 Commands:
   check    one row per stringer of every FILE, in input order
   survey   every catalogue section checked for the one stringer in FILE,
            lightest first, the lightest that passes recommended
   report   the calculation report of the stringer in FILE.tarrowin, with
-           the header kept in the file, written to FILE.pdf beside it
+           the header kept in the file, written to FILE.pdf beside it; with
+           several FILEs, a CSV or a header option, one book of every
+           stringer with a summary in front, written to OUT (-o is needed)
 
 A FILE is a stringer file saved by Tarrowin (.tarrowin) or a CSV of stringers
 (.csv) whose header row names the columns name, section, grade,
 horizontal_length, vertical_height, flight_width, dead_load and live_load,
-in any order. A report is of one stringer: it takes a stringer file only.
+in any order.
 
 Options:
   -o, --output OUT      write the table or the report to OUT instead (a table
                         with a byte-order mark, so that spreadsheets read the
                         Chinese words); "-o -" writes to standard output
+  --project TEXT        the report's header: 工程名称, and the people who
+  --designer TEXT       design (设计), check (校对) and review (审核) it,
+  --checker TEXT        and its date (日期); each in place of the first
+  --reviewer TEXT       stringer file's own
+  --date TEXT
   -h, --help            show this help and exit
   -v, --version         show the version and exit
 
 Exit status: 0 when every stringer is satisfied (survey: some section passes;
 report: the report is written), 1 when any is exceeded or stopped by an
-arithmetic fault (survey: no section passes; report: a fault stops the check
-and nothing is written), 2 when a file or row could not be checked, the report
-could not be written, or the command line is wrong.
+arithmetic fault (survey: no section passes; report of one stringer: a fault
+stops the check and nothing is written), 2 when a file or row could not be
+checked, the report could not be written, or the command line is wrong. A
+FILE refused as a whole refuses the book: nothing is written.
 )";
 }
 
@@ -86,7 +139,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption help({"h", "help"}, "");
     const QCommandLineOption version({"v", "version"}, "");
     const QCommandLineOption output({"o", "output"}, "", "OUT");
-    parser.addOptions({help, version, output});
+    const QCommandLineOption project("project", "", "TEXT");
+    const QCommandLineOption designer("designer", "", "TEXT");
+    const QCommandLineOption checker("checker", "", "TEXT");
+    const QCommandLineOption reviewer("reviewer", "", "TEXT");
+    const QCommandLineOption date("date", "", "TEXT");
+    parser.addOptions({help, version, output, project, designer, checker, reviewer, date});
     if (!parser.parse(arguments))
         return wrong(parser.errorText().toStdString());
 
@@ -121,8 +179,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.files.push_back(pathOf(file));
     if (line.files.empty())
         return wrong(command.toStdString() + " needs a FILE");
-    if (line.action != CommandLine::Action::Check && line.files.size() > 1)
+    if (line.action == CommandLine::Action::Survey && line.files.size() > 1)
         return wrong(command.toStdString() + " takes one FILE");
+    const std::pair<const QCommandLineOption*, std::string*> headerOptions[] = {
+        {&project, &line.header.project},   {&designer, &line.header.designer},
+        {&checker, &line.header.checker},   {&reviewer, &line.header.reviewer},
+        {&date, &line.header.date},
+    };
+    for (const auto& [option, entry] : headerOptions) {
+        if (!parser.isSet(*option))
+            continue;
+        if (line.action != CommandLine::Action::Report)
+            return wrong("--" + option->names().front().toStdString() + " is for report only");
+        *entry = parser.value(*option).toStdString();
+        line.headerGiven = true;
+    }
     return line;
 }
 
@@ -130,7 +201,7 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
 {
     switch (line.action) {
     case CommandLine::Action::Help: out << helpText(); return allSatisfied;
-    case CommandLine::Action::Version: out << programName << ' ' << TARROWIN_VERSION << '\n'; return allSatisfied;
+    case CommandLine::Action::Version: out << programName << ' ' << programVersion << '\n'; return allSatisfied;
     case CommandLine::Action::Wrong:
         messages << programName << ": " << line.problem << "\nTry '" << programName << " --help' for more information.\n";
         return notAllChecked;
@@ -145,31 +216,31 @@ int runCommandLine(const CommandLine& line, std::ostream& out, std::ostream& mes
                  << input->string() << '\n';
         return notAllChecked;
     }
-    if (line.action == CommandLine::Action::Report)
-        return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
+    if (line.action == CommandLine::Action::Report) {
+        // One stringer file and nothing for the header: the stringer's own report
+        // (and its own words for a FILE that is no stringer file at all).
+        if (line.files.size() == 1 && sourceKindOf(line.files.front()) != SourceKind::StringerCsv
+            && !line.headerGiven)
+            return runReport(line.files.front(), {line.output, line.outputIsStandardOutput}, out, messages);
+        return runBook(line.files, line.output, line.outputIsStandardOutput, line.header, isatty(STDERR_FILENO) == 1,
+                       out, messages);
+    }
 
-    // The byte-order mark goes first into the table itself, which saves
-    // copying a large table once more.
-    std::string table(line.output ? byteOrderMark : std::string_view{});
-    const std::size_t tableStart = table.size();
-    const int status = line.action == CommandLine::Action::Check ? runCheck(line.files, table, messages)
-                                                                 : runSurvey(line.files.front(), table, messages);
-    if (table.size() == tableStart)
+    if (line.action == CommandLine::Action::Check)
+        return line.output ? checkIntoFile(line, messages) : checkOntoStream(line, out, messages);
+
+    // A survey is 19 rows: it is made whole, then written.
+    std::string table;
+    const int status = runSurvey(line.files.front(), table, messages);
+    if (table.empty())
         return status;  // a survey that could not run: an earlier OUT.csv stays as it was
     if (line.output) {
-        if (const auto problem = writeFileAtomically(*line.output, table)) {
-            messages << programName << ": " << problem->message() << '\n';
-            return notAllChecked;
-        }
+        if (const auto problem = writeFileAtomically(*line.output, std::string(byteOrderMark) + table))
+            return cannotSave(*problem, messages);
         return status;
     }
     out << table;
-    out.flush();
-    if (!out) {
-        messages << programName << ": cannot write the table to standard output\n";
-        return notAllChecked;
-    }
-    return status;
+    return flushed(out, status, messages);
 }
 
 }  // namespace tarrowin::cli

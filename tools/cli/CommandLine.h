@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stringer/ReportHeader.h"
+
 #include <QStringList>
 
 #include <filesystem>
@@ -15,7 +17,7 @@ struct CommandLine {
     enum class Action {
         Check,    // check [-o OUT.csv] FILE...
         Survey,   // survey [-o OUT.csv] FILE
-        Report,   // report [-o OUT.pdf] FILE.tarrowin
+        Report,   // report [-o OUT] [--project TEXT ...] FILE...
         Help,     // -h, --help
         Version,  // -v, --version
         Wrong,    // `problem` says what
@@ -24,6 +26,8 @@ struct CommandLine {
     std::vector<std::filesystem::path> files;
     std::optional<std::filesystem::path> output;  // -o OUT, unless OUT is "-"
     bool outputIsStandardOutput = false;          // -o -
+    ReportHeader header;                          // --project, --designer, --checker, --reviewer, --date
+    bool headerGiven = false;                     // any of those
     std::string problem;
 };
 

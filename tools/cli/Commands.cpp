@@ -5,6 +5,7 @@
 #include "tools/cli/Outcome.h"
 #include "tools/cli/StringerSource.h"
 #include "tools/cli/SurveyCsv.h"
+#include "tools/cli/TableOutput.h"
 
 #include <algorithm>
 
@@ -27,15 +28,32 @@ std::string rowProblem(const std::filesystem::path& file, const StringerEntry& e
 
 }  // namespace
 
-int runCheck(const std::vector<std::filesystem::path>& files, std::string& table, std::ostream& messages)
+int runCheck(const std::vector<std::filesystem::path>& files, TableOutput& table, std::ostream& messages)
 {
-    CsvWriter writer(table);
+    // Rows are made in a small text that goes out whenever it has grown.
+    constexpr std::size_t rowsText = 1 << 16;
+    std::string rows;
+    rows.reserve(2 * rowsText);
+    CsvWriter writer(rows);
+    const auto send = [&] {
+        table.write(rows);
+        rows.clear();
+    };
     writeCheckHeader(writer);
+    send();
     int status = allSatisfied;
     std::vector<std::string> rowMessages;
     for (const std::filesystem::path& file : files) {
-        // A file's rows stand only once the whole file is known to be valid.
-        const std::size_t fileStart = table.size();
+        // A file's rows stand only once the whole file is known to be valid:
+        // what cannot take rows back learns that from a first reading.
+        if (!table.canTakeBack()) {
+            if (const auto refusal = readStringers(file, [](const StringerEntry&) {})) {
+                tell(messages, refusal->message());
+                status = notAllChecked;
+                continue;
+            }
+        }
+        const std::uint64_t fileStart = table.position();
         rowMessages.clear();
         Outcome worst = Outcome::Satisfied;
         const auto refusal = readStringers(file, [&](const StringerEntry& entry) {
@@ -43,9 +61,14 @@ int runCheck(const std::vector<std::filesystem::path>& files, std::string& table
             worst = std::max(worst, outcome);
             if (outcome == Outcome::Error)
                 rowMessages.push_back(rowProblem(file, entry));
+            if (rows.size() >= rowsText)
+                send();
         });
+        send();
         if (refusal) {
-            table.resize(fileStart);
+            // Only a file changed between two readings can leave rows on a
+            // stream; they stay, and the refusal is told all the same.
+            table.takeBackTo(fileStart);
             tell(messages, refusal->message());
             status = notAllChecked;
             continue;
@@ -55,6 +78,12 @@ int runCheck(const std::vector<std::filesystem::path>& files, std::string& table
         status = std::max(status, exitStatusFor(worst));
     }
     return status;
+}
+
+int runCheck(const std::vector<std::filesystem::path>& files, std::string& table, std::ostream& messages)
+{
+    TextTableOutput output(table);
+    return runCheck(files, output, messages);
 }
 
 int runSurvey(const std::filesystem::path& file, std::string& table, std::ostream& messages)

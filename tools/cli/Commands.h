@@ -7,11 +7,16 @@
 
 namespace tarrowin::cli {
 
+class TableOutput;
+
 // `check FILE...`: the header and one row per stringer of every file, in
-// input order, appended to `table`. A file that is refused as a whole gives no
-// rows; the others are still checked. Each file refused and each row that
-// cannot be checked is also told on `messages`, naming the file and line.
-// Returns the exit status.
+// input order, written to `table` as they are checked. A file that is
+// refused as a whole gives no rows; the others are still checked. Each file
+// refused and each row that cannot be checked is also told on `messages`,
+// naming the file and line. Returns the exit status.
+int runCheck(const std::vector<std::filesystem::path>& files, TableOutput& table, std::ostream& messages);
+
+// The same, the table appended to a text.
 int runCheck(const std::vector<std::filesystem::path>& files, std::string& table, std::ostream& messages);
 
 // `survey FILE`: the survey of the one stringer the file holds (a stringer

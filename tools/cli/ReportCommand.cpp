@@ -1,8 +1,11 @@
 #include "tools/cli/ReportCommand.h"
 
 #include "check/FaultWords.h"
+#include "files/AtomicFile.h"
 #include "files/FileBytes.h"
 #include "files/StringerFile.h"
+#include "report/document/ReportBuilder.h"
+#include "report/output/ReportOutput.h"
 #include "report/pdf/ReportFace.h"
 #include "report/pdf/ReportPdf.h"
 #include "tools/cli/StringerSource.h"
@@ -22,6 +25,15 @@ int tell(std::ostream& messages, const FileProblem& problem)
 {
     messages << std::string(programName) + ": " + problem.message() + '\n';
     return notWritten;
+}
+
+// The report as OpenDocument Text, or the fault that stops its check.
+std::variant<QByteArray, ReportError> reportOdtOf(const ReportRequest& request)
+{
+    auto built = buildReport(request);
+    if (const ArithmeticFault* fault = std::get_if<ArithmeticFault>(&built))
+        return ReportError{ReportProblem::CalculationFault, *fault, {}};
+    return std::get<QByteArray>(renderReport(bookOfOne(std::move(std::get<ReportDocument>(built))), ReportFormat::Odt));
 }
 
 CalendarDate today()
@@ -51,7 +63,8 @@ int runReport(const std::filesystem::path& file, const ReportDestination& destin
     const ReportRequest request{std::move(reading.file->stringer), std::move(reading.file->report),
                                 file.filename().string(), today()};
 
-    const std::variant<QByteArray, ReportError> made = makeReportPdf(request);
+    const bool editable = destination.file && reportFormatOf(*destination.file) == ReportFormat::Odt;
+    const std::variant<QByteArray, ReportError> made = editable ? reportOdtOf(request) : makeReportPdf(request);
     if (const ReportError* error = std::get_if<ReportError>(&made)) {
         if (error->fault) {
             tell(messages, {name, 0, 0,

@@ -1,7 +1,6 @@
 #include "tools/cli/StringerSource.h"
 
-#include "files/FileBytes.h"
-#include "files/StringerCsv.h"
+#include "files/StringerCsvFile.h"
 #include "files/StringerFile.h"
 
 #include <algorithm>
@@ -32,23 +31,6 @@ std::optional<FileProblem> readStringerFileEntry(const std::filesystem::path& fi
     return std::nullopt;
 }
 
-std::optional<FileProblem> readCsvEntries(const std::filesystem::path& file,
-                                          const std::function<void(const StringerEntry&)>& use)
-{
-    auto bytes = readFileBytes(file);
-    if (FileProblem* problem = std::get_if<FileProblem>(&bytes))
-        return *problem;
-    StringerCsvReader reader(std::get<std::string>(bytes));
-    StringerEntry entry;
-    while (reader.next(entry))
-        use(entry);
-    if (std::optional<FileProblem> refusal = reader.refusal()) {
-        refusal->file = file.string();
-        return refusal;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 SourceKind sourceKindOf(const std::filesystem::path& file)
@@ -65,7 +47,7 @@ std::optional<FileProblem> readStringers(const std::filesystem::path& file,
 {
     switch (sourceKindOf(file)) {
     case SourceKind::StringerFile: return readStringerFileEntry(file, use);
-    case SourceKind::StringerCsv: return readCsvEntries(file, use);
+    case SourceKind::StringerCsv: return readStringerCsvFile(file, use);
     case SourceKind::Unknown: break;
     }
     return FileProblem{file.string(), 0, 0, "neither a stringer file (.tarrowin) nor a CSV of stringers (.csv)"};

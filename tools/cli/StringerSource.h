@@ -20,7 +20,7 @@ SourceKind sourceKindOf(const std::filesystem::path& file);
 // report's member or else by its file name without the extension, or a CSV
 // of stringers (.csv). Hands each stringer to `use` in order, and returns the
 // problem if the file is refused as a whole. A CSV can turn out invalid after
-// rows were handed out, so callers hold rows back until this returns.
+// rows were handed out, so callers take rows back when it is refused.
 std::optional<FileProblem> readStringers(const std::filesystem::path& file,
                                          const std::function<void(const StringerEntry&)>& use);
 

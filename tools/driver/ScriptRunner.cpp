@@ -2,7 +2,8 @@
 
 #include "check/FaultWords.h"
 #include "check/StringerCheck.h"
-#include "sheet/Utf8.h"
+#include "text/TextPosition.h"
+#include "text/Utf8.h"
 #include "tools/driver/Escapes.h"
 #include "ui/model/WindowModel.h"
 
@@ -158,21 +159,12 @@ void run(const Command& command, WindowModel& model, std::ostream& out)
     }
 }
 
-std::size_t lineNumberAt(std::string_view script, std::size_t offset)
-{
-    std::size_t lines = 1;
-    for (std::size_t i = 0; i < offset; ++i)
-        if (script[i] == '\n')
-            ++lines;
-    return lines;
-}
-
 }  // namespace
 
 int runScript(std::string_view script, std::ostream& out, std::ostream& err, const DriverOptions& options)
 {
     if (const std::size_t bad = firstInvalidUtf8(script); bad != std::string_view::npos) {
-        err << "tarrowin-driver: line " << lineNumberAt(script, bad) << ": input is not UTF-8\n";
+        err << "tarrowin-driver: line " << positionOf(script, bad).line << ": input is not UTF-8\n";
         return scriptRejected;
     }
 

@@ -3,6 +3,7 @@
 #include "files/FileProblemMessage.h"
 #include "files/StringerFile.h"
 #include "ui/document/ReportFile.h"
+#include "report/output/ReportOutput.h"
 #include "ui/model/FaultMessage.h"
 #include "ui/model/WindowModel.h"
 
@@ -15,7 +16,8 @@ namespace tarrowin {
 namespace {
 
 const std::string stringerFileFilter = "Tarrowin 钢梯斜梁文件 (*.tarrowin)";
-const std::string reportFileFilter = "PDF 文件 (*.pdf)";
+// PDF first, the one most reports are; OpenDocument Text to edit in Word or WPS.
+const std::string reportFileFilter = "PDF 文件 (*.pdf);;OpenDocument 文本 (*.odt)";
 
 // Extensions as the file dialogs take them, without the dot.
 std::string dialogSuffix(std::string_view extension) { return std::string(extension.substr(1)); }
@@ -146,7 +148,9 @@ void DocumentController::makeReport()
 
     const std::filesystem::path chosen = desktop_.fileToSave(
         {"保存计算书", reportFileFilter, document_.suggestedReportPath(), dialogSuffix(reportFileExtension)});
-    const std::filesystem::path path = savePath(chosen, reportFileExtension);
+    // A name that ends in .odt asks for the editable copy; any other is a PDF.
+    const bool editable = reportFormatOf(chosen) == ReportFormat::Odt;
+    const std::filesystem::path path = savePath(chosen, editable ? ".odt" : reportFileExtension);
     if (path.empty())
         return;
 

@@ -1,6 +1,6 @@
 #include "ui/model/DateTime.h"
 
-#include "sheet/Utf8.h"
+#include "text/Utf8.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,7 +1,9 @@
 #include "ui/model/FaultMessage.h"
 
+#include "text/ProgramVersion.h"
+
 namespace tarrowin {
 
-std::string faultMessageTitle() { return "TarrowinV1.0"; }
+std::string faultMessageTitle() { return std::string(programCaption); }
 
 }  // namespace tarrowin

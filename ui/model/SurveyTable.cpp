@@ -8,6 +8,7 @@
 #include "check/Verdict.h"
 #include "sheet/FieldTexts.h"
 #include "survey/SectionSurvey.h"
+#include "text/Utf8.h"
 
 #include <limits>
 #include <string_view>
@@ -131,8 +132,6 @@ bool fails(const SurveyRow& row, const ColumnLayout& column)
     }
     return false;
 }
-
-bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
 // A text shows as typed, except that one longer than a line's share shows its
 // first 19 characters and an ellipsis: a pasted page must not stretch the

@@ -2,6 +2,7 @@
 
 #include "ui/document/DocumentController.h"
 #include "ui/model/FaultMessage.h"
+#include "text/ProgramVersion.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/FileDrops.h"
@@ -36,7 +37,7 @@ MainWindow::MainWindow(WindowModel& model, DocumentController& document, QWidget
     : QWidget(parent), model_(model), document_(document)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("TarrowinV1.0"));
+    setWindowTitle(QString::fromUtf8(programCaption.data(), static_cast<qsizetype>(programCaption.size())));
     setWindowIcon(programIcon());
     // The application's font too: a line edit lays out its text in the
     // application's font before its own font reaches it, and the first one

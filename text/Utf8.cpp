@@ -1,4 +1,4 @@
-#include "sheet/Utf8.h"
+#include "text/Utf8.h"
 
 namespace tarrowin {
 
