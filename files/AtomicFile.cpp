@@ -1,6 +1,7 @@
 #include "files/AtomicFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -16,15 +17,22 @@ AtomicFile::AtomicFile(const std::filesystem::path& path)
 
 AtomicFile::~AtomicFile() = default;
 
-FileProblem AtomicFile::failed(std::string reason) const
+FileProblem AtomicFile::failed(std::string reason, int error) const
 {
-    return FileProblem{path_.string(), 0, 0, "cannot save: " + reason, FileProblemKind::CannotSave, reason};
+    return FileProblem{path_.string(), 0, 0, "cannot save: " + reason, FileProblemKind::CannotSave, reason, error};
 }
 
+FileProblem AtomicFile::failed(int error) const { return failed(file_->errorString().toStdString(), error); }
+
+// errno is taken right after each failed call, before anything else can change it.
 std::optional<FileProblem> AtomicFile::open()
 {
-    if (!file_->open(QIODevice::WriteOnly))
-        problem_ = failed(file_->errorString().toStdString());
+    errno = 0;
+    if (!file_->open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        // QSaveFile refuses a folder's name itself, without asking the system.
+        problem_ = failed(QFileInfo(file_->fileName()).isDir() ? EISDIR : error);
+    }
     return problem_;
 }
 
@@ -40,7 +48,8 @@ void AtomicFile::write(std::string_view bytes)
         if (taken <= 0) {
             const int error = errno;
             problem_ = failed(file_->error() == QFileDevice::NoError && error != 0 ? std::string(std::strerror(error))
-                                                                                  : file_->errorString().toStdString());
+                                                                                  : file_->errorString().toStdString(),
+                              error);
             break;
         }
         done += static_cast<std::size_t>(taken);
@@ -53,23 +62,26 @@ void AtomicFile::rewindTo(std::uint64_t position)
 {
     if (problem_ || position == end_)
         return;
+    errno = 0;
     if (!file_->seek(static_cast<qint64>(position)))
-        problem_ = failed(file_->errorString().toStdString());
+        problem_ = failed(errno);
     end_ = position;
 }
 
 std::optional<FileProblem> AtomicFile::commit()
 {
     // Bytes left beyond the end by a rewind are cut off before the rename.
+    errno = 0;
     if (!problem_ && written_ > end_ && !file_->resize(static_cast<qint64>(end_)))
-        problem_ = failed(file_->errorString().toStdString());
+        problem_ = failed(errno);
     if (problem_) {
         file_->cancelWriting();
         return problem_;
     }
     // The rename happens only here, once every byte is written.
+    errno = 0;
     if (!file_->commit())
-        problem_ = failed(file_->errorString().toStdString());
+        problem_ = failed(errno);
     return problem_;
 }
 

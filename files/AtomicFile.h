@@ -45,7 +45,8 @@ public:
     std::optional<FileProblem> commit();
 
 private:
-    FileProblem failed(std::string reason) const;
+    FileProblem failed(std::string reason, int error) const;
+    FileProblem failed(int error) const;  // in Qt's words
 
     std::filesystem::path path_;
     std::unique_ptr<QSaveFile> file_;

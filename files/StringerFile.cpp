@@ -3,6 +3,7 @@
 #include "catalogue/SteelGrades.h"
 #include "files/AtomicFile.h"
 #include "files/FileBytes.h"
+#include "files/JsonDuplicateKeys.h"
 #include "files/StringerKeys.h"
 #include "text/ByteOrderMark.h"
 #include "text/TextPosition.h"
@@ -238,6 +239,14 @@ StringerFileReading parseStringerFile(std::string_view bytes, const std::string&
     if (!document.isObject())
         return {std::nullopt, FileProblem{fileName, 0, 0, "not a Tarrowin stringer file: not a JSON object",
                                           FileProblemKind::NotAStringerFile, {}}};
+    // Qt's reader keeps the last of two values under one key; a file
+    // merged or edited by hand would then show other numbers than its
+    // author believes it holds.
+    if (const std::optional<DuplicateKey> twice = firstDuplicateKey(bytes)) {
+        const TextPosition at = positionOf(bytes, twice->offset);
+        return {std::nullopt, FileProblem{fileName, at.line, at.column, "\"" + twice->path + "\" is given twice",
+                                          FileProblemKind::DuplicateKey, twice->path}};
+    }
     try {
         return {readObject(document.object()), std::nullopt};
     } catch (const Refusal& refusal) {

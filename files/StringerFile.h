@@ -48,7 +48,8 @@ struct StringerFileReading {
 
 // A file is refused when it cannot be read, is not JSON (the problem then
 // gives the line and the column, counted in characters, where the JSON
-// reader stopped), is not a JSON object of this format, has a newer or no
+// reader stopped), has a key twice in one object (the problem gives the line
+// and the column of the second), is not a JSON object of this format, has a newer or no
 // whole-number version, lacks a key, holds a value of the wrong type, or
 // names an unknown grade.
 StringerFileReading readStringerFile(const std::filesystem::path& path);

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build git pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
   fonts-noto-cjk fonts-dejavu-core fontconfig python3 python3-fonttools xvfb xauth x11-utils
   poppler-utils
   clang libclang-rt-14-dev llvm

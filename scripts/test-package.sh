@@ -52,7 +52,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 # Package names in Depends, with version constraints dropped; alternatives count as named.
 depends=$(field Depends)
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | sed -e 's/(.*)//' -e 's/[[:space:]]//g' | sed '/^$/d' | sort -u)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-noto-cjk libc6 libstdc++6; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk libc6 libstdc++6; do
   grep -qx -- "$needed" <<<"$depends_names" || fail "Depends lacks $needed: $depends"
 done
 # The dependencies, versions included, must be met by this machine, on which the program is run below.

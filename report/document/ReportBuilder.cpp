@@ -169,8 +169,10 @@ private:
     FormulaLine resultStep(std::string_view description, std::string_view symbol, std::string_view formula,
                            std::string substituted, Quantity quantity, std::string_view unit) const
     {
-        FormulaLine line = step(description, symbol, formula, std::move(substituted), check_.text(quantity), unit);
-        line.shownIn = resultOf(quantity).field;
+        const std::string text = reportedText(quantity);
+        FormulaLine line = step(description, symbol, formula, std::move(substituted), text, unit);
+        if (text == check_.text(quantity))
+            line.shownIn = resultOf(quantity).field;
         return line;
     }
 
@@ -215,15 +217,29 @@ private:
 
         return {"3 计算过程",
                 {std::move(formulas),
-                 note(RichText::notation("注：中间值取六位有效数字；[δ]、M、V 与 σ、τ、δ 为程序界面上的数值，"
-                                         "σ、τ、δ 取两位小数，验算以此数值与限值比较。"))}};
+                 note(RichText::notation("注：中间值与 [δ] 取六位有效数字（[δ] 与 δ 相近时多取几位，使两者的大小关系与验算结论一致）；"
+                                         "M、V 与 σ、τ、δ 为程序界面上的数值，σ、τ、δ 取两位小数，验算以此数值与限值比较。"))}};
     }
 
+    // A limit the calculation computes (the allowable deflection, a hidden
+    // field) is written for a reader, beside the demand it is judged against;
+    // a limit the window shows keeps its text.
     std::string limitText(const Check& check) const
     {
         if (const Result* computed = resultShownIn(check.limit))
-            return check_.text(computed->quantity);
+            return limitValueText(parseLeadingNumber(check_.text(computed->quantity)).value,
+                                  parseLeadingNumber(check_.text(check.demand)).value);
         return texts_[check.limit];
+    }
+
+    // A result as the report writes it: the window's text, or a computed
+    // limit as limitText() writes it.
+    std::string reportedText(Quantity quantity) const
+    {
+        for (const Check& check : checks)
+            if (check.limit == resultOf(quantity).field)
+                return limitText(check);
+        return check_.text(quantity);
     }
 
     // One row a check: what is checked and by which rule of GB 50017-2017,

@@ -57,7 +57,7 @@ struct FormulaLine {
     std::string substituted;  // the formula with the numbers it used
     std::string result;       // the value as a text
     std::string unit;         // empty for a pure number
-    // The field of the window that shows the result; the result is then that
+    // The field of the window that holds the result, when the result is that
     // field's text exactly as the window writes it after 计算.
     std::optional<Field> shownIn;
 };

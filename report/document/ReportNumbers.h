@@ -14,6 +14,12 @@ namespace tarrowin {
 // window's own texts.
 std::string workingValueText(double value);
 
+// A computed limit beside the demand it is judged against, as a working
+// value, but with as many more digits as it takes for the two numbers as
+// written to compare as the verdict does: a limit just under the demand must
+// not round up to it ("19.98 > 19.9799999", never "19.98 > 19.98").
+std::string limitValueText(double limit, double demand);
+
 // True when the leading-number parse reads the whole text, blanks aside, as
 // one plain decimal number ("1.0", "-3.5", " 2E3"); false for "1,500" (read
 // as 1), "12.5kN", an empty text or "&H10", whose value the report must

@@ -1,6 +1,7 @@
 #include "report/output/ReportOutput.h"
 
 #include "files/AtomicFile.h"
+#include "files/FileProblemMessage.h"
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/ReportFace.h"
 
@@ -53,7 +54,7 @@ std::optional<ReportError> writeReport(const ReportBook& book, const std::filesy
     if (const auto problem =
             writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         return ReportError{ReportProblem::NotWritten, std::nullopt,
-                           "无法写入计算书文件“" + fileName + "”：" + problem->subject};
+                           "无法写入计算书文件“" + fileName + "”：" + systemReasonText(*problem) + "。"};
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "check/FaultWords.h"
 #include "files/AtomicFile.h"
+#include "files/FileProblemMessage.h"
 #include "report/document/ReportBuilder.h"
 #include "report/pdf/PdfPages.h"
 #include "report/pdf/PdfSubsetTags.h"
@@ -57,7 +58,7 @@ std::optional<ReportError> writeReportPdf(const ReportRequest& request, const st
     if (const auto problem = writeFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
         return ReportError{ReportProblem::NotWritten, std::nullopt,
                            "无法写入计算书文件“" + QFile::decodeName(QByteArray(path.c_str())).toStdString() + "”："
-                               + problem->subject};
+                               + systemReasonText(*problem) + "。"};
     return std::nullopt;
 }
 

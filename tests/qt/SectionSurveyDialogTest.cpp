@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace tarrowin;
@@ -68,6 +70,8 @@ private slots:
     void tabReachesTheTableAndEveryButton();
     void everyControlHasAChineseName();
     void everyTextIsInTheWindowFace();
+    void showsWholeWhereTheScreenHasRoom_data();
+    void showsWholeWhereTheScreenHasRoom();
 
 private:
     SectionSurveyDialog* openSurvey()
@@ -316,6 +320,57 @@ void SectionSurveyDialogTest::everyTextIsInTheWindowFace()
         QVERIFY2(font.supportsCharacter(character),
                  qPrintable(QStringLiteral("%1 missing from %2").arg(QString::fromUcs4(&character, 1),
                                                                       font.familyName())));
+    }
+}
+
+void SectionSurveyDialogTest::showsWholeWhereTheScreenHasRoom_data()
+{
+    QTest::addColumn<QString>("liveLoad");
+    QTest::addColumn<int>("selectedRow");
+    // The lightest section passes and is the first row; at qk = 20 the
+    // fifth is the lightest that passes.
+    QTest::newRow("first row selected") << "3.5" << 0;
+    QTest::newRow("fifth row selected") << "20" << 4;
+}
+
+// Run on the offscreen platform's own 800 x 600 screen and, through a
+// configuration file, on a screen of 1280 x 1024, where the whole table fits.
+void SectionSurveyDialogTest::showsWholeWhereTheScreenHasRoom()
+{
+    QFETCH(QString, liveLoad);
+    QFETCH(int, selectedRow);
+    retype(control(*session, "Text5"), liveLoad);
+    SectionSurveyDialog* dialog = openSurvey();
+    QVERIFY(dialog);
+    auto* table = part<QTableView>(dialog, "surveyTable");
+    QCOMPARE(table->currentIndex().row(), selectedRow);
+
+    const QRect available = dialog->screen()->availableGeometry();
+    QVERIFY2(available.contains(dialog->frameGeometry()),
+             qPrintable(QStringLiteral("%1 x %2 on a screen of %3 x %4")
+                            .arg(dialog->frameGeometry().width())
+                            .arg(dialog->frameGeometry().height())
+                            .arg(available.width())
+                            .arg(available.height())));
+
+    // The selected row in view, whole.
+    const QRect viewport = table->viewport()->rect();
+    QVERIFY(viewport.contains(table->visualRect(table->currentIndex())));
+
+    if (available.width() < 1280 || available.height() < 1024)
+        return;
+    QVERIFY(!table->horizontalScrollBar()->isVisible());
+    QVERIFY(!table->verticalScrollBar()->isVisible());
+    QCOMPARE(table->rowViewportPosition(0), 0);
+    const int lastRow = table->model()->rowCount() - 1;
+    QCOMPARE(lastRow + 1, 19);
+    QVERIFY(table->rowViewportPosition(lastRow) + table->rowHeight(lastRow) <= viewport.height());
+    const QHeaderView* header = table->horizontalHeader();
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        QVERIFY2(!table->isColumnHidden(column), qPrintable(QString::number(column)));
+        QVERIFY2(header->sectionViewportPosition(column) >= 0
+                     && header->sectionViewportPosition(column) + header->sectionSize(column) <= viewport.width(),
+                 qPrintable(table->model()->headerData(column, Qt::Horizontal).toString()));
     }
 }
 

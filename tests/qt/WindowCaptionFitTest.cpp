@@ -2,18 +2,22 @@
 // room its control gives it, and, for the unit labels, in the pixels drawn.
 #include "WindowTestSupport.h"
 
+#include "ui/qt/WindowCommands.h"
 #include "ui/qt/WindowFont.h"
 
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace tarrowin;
@@ -73,6 +77,7 @@ private slots:
     void everyCaptionFits();
     void unitLabelsShowTheirLastCharacter_data();
     void unitLabelsShowTheirLastCharacter();
+    void menuItemsShowWhole();
 
 private:
     std::unique_ptr<WindowSession> session;
@@ -149,6 +154,53 @@ void WindowCaptionFitTest::unitLabelsShowTheirLastCharacter()
             inkPixels += qGray(shown.pixel(x, y)) <= inkAtMost;
     }
     QVERIFY2(inkPixels > 0, qPrintable(QStringLiteral("no ink between %1 and %2 px").arg(from).arg(to)));
+}
+
+// Each item of the window's menu, its caption and its key, drawn with as
+// much clear room after its ink as the captions have before theirs: measured
+// in the pixels drawn, as a user sees them.
+void WindowCaptionFitTest::menuItemsShowWhole()
+{
+    MainWindow& window = session->window();
+    const QPoint surface(4, 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, surface, window.mapToGlobal(surface));
+    QApplication::sendEvent(&window, &event);
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("commandMenu"));
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    // No row highlighted, so that every row is drawn alike.
+    menu->setActiveAction(nullptr);
+    const QImage shown = menu->grab().toImage();
+
+    // Ink is at least half way from the menu's shade to its text's.
+    const int back = qGray(menu->palette().color(QPalette::Window).rgb());
+    const int text = qGray(menu->palette().color(QPalette::WindowText).rgb());
+    const int inkAtMost = (back + text) / 2;
+    const auto isInk = [&](int x, int y) { return qGray(shown.pixel(x, y)) <= inkAtMost; };
+    // Inside the frame, which is drawn in a dark shade too.
+    const int frame = menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu);
+    QCOMPARE(menu->actions().size(), int(windowCommands().size()));
+    for (QAction* action : menu->actions()) {
+        const QRect row = menu->actionGeometry(action);
+        int firstInk = shown.width();
+        int lastInk = -1;
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            for (int x = frame; x < shown.width() - frame; ++x) {
+                if (isInk(x, y)) {
+                    firstInk = std::min(firstInk, x);
+                    lastInk = std::max(lastInk, x);
+                }
+            }
+        }
+        QVERIFY2(lastInk >= 0, qPrintable(action->text()));
+        const int before = firstInk;
+        const int after = shown.width() - 1 - lastInk;
+        QVERIFY2(after >= before, qPrintable(QStringLiteral("\"%1\" with %2: %3 px clear before, %4 px after")
+                                                 .arg(action->text(), action->shortcut().toString())
+                                                 .arg(before)
+                                                 .arg(after)));
+    }
+    menu->close();
 }
 
 QTEST_MAIN(WindowCaptionFitTest)

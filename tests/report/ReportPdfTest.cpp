@@ -76,18 +76,19 @@ private slots:
         QTest::addColumn<QStringList>("found");
 
         // The texts the window shows after 计算, worked out in the order and
-        // grouping of the calculation with IEEE doubles: [δ], M, V, σ, τ, δ.
+        // grouping of the calculation with IEEE doubles: M, V, σ, τ, δ, and
+        // [δ], which the window hides, to six digits.
         QTest::newRow("passing") << stringerFrom(FieldTexts(), Grade::Q235B)
-                                 << QStringList{"13.4164078649987", "5738625", "6843.70965193586", "67.89", "9.61",
+                                 << QStringList{"13.4164 mm", "5738625", "6843.70965193586", "67.89", "9.61",
                                                 "4.47",             "满足要求!", "0.316"};
         // Twice the span: σ = 22954500 / 84525 = 271.57 and δ = 71.45
         // exceed 215 and 26.83; HN200x100 is the lightest that passes.
         QTest::newRow("failing") << stringerWith({{Field::HorizontalLength, "6000"}, {Field::VerticalHeight, "3000"}})
-                                 << QStringList{"26.8328157299975", "22954500", "13687.4193038717", "271.57",
+                                 << QStringList{"26.8328 mm", "22954500", "13687.4193038717", "271.57",
                                                 "19.21", "71.45", "不满足", "超限,请重选截面!", "HN200x100"};
         // B reads as 1, qk as 3.5: q = 0.191775, M = 215746.875.
         QTest::newRow("typed texts") << stringerWith({{Field::FlightWidth, "1,500"}, {Field::LiveLoad, "3.5kN"}})
-                                     << QStringList{"1,500", "3.5kN", "“1,500”", "13.4164078649987", "215746.875",
+                                     << QStringList{"1,500", "3.5kN", "“1,500”", "13.4164 mm", "215746.875",
                                                     "257.293161831013", "2.55", "0.36", "0.19", "满足要求!"};
         // Units typed after every number: each reads as its leading number,
         // Ix as 5, B as 1. The longest report: it must still fit on two
@@ -106,7 +107,7 @@ private slots:
                              {Field::FlightWidth, "1,400"},
                              {Field::DeadLoad, "1.5kN"},
                              {Field::LiveLoad, "3.5 kN/m2"}})
-            << QStringList{"21.466252583998", "553248", "412.366712138601", "6.55", "652913.96", "1383322.83",
+            << QStringList{"21.4663 mm", "553248", "412.366712138601", "6.55", "652913.96", "1383322.83",
                            ">999.999", "取开头的数", "不满足", "超限,请重选截面!", "口150x100x3"};
     }
 

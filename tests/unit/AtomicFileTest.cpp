@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -73,13 +74,13 @@ TEST(AtomicFile, AShortWriteLeavesTheOldFileExactlyAsItWas)
         setrlimit(RLIMIT_FSIZE, &limit);
         const std::optional<FileProblem> problem = writeFileAtomically(path, std::string(100'000, 'x'));
         const bool told = problem && problem->kind == FileProblemKind::CannotSave
-                          && problem->subject == "File too large";
+                          && problem->subject == "File too large" && problem->systemError == EFBIG;
         _exit(told ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the short write was not told as \"cannot save: File too large\"";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the short write was not told as \"cannot save: File too large\" (EFBIG)";
     EXPECT_EQ(fileContent(path), old);
     EXPECT_EQ(entriesIn(folder.path()), 1u) << "the temporary file was left behind";
 }

@@ -108,6 +108,55 @@ INSTANTIATE_TEST_SUITE_P(
                     WorkingValueCase{0.000123456, "1.23456×10⁻⁴"}, WorkingValueCase{-0.5, "-0.5"},
                     WorkingValueCase{0, "0"}, WorkingValueCase{-0.0, "0"}));
 
+// A computed limit beside its demand: six significant digits unless the
+// written numbers would then compare otherwise than the values do.
+struct LimitCase {
+    const char* label;
+    double limit;
+    double demand;  // as the verdict reads the demand's two-decimal text
+    const char* text;
+    friend std::ostream& operator<<(std::ostream& out, const LimitCase& c) { return out << c.label; }
+};
+
+class LimitValueTextTest : public testing::TestWithParam<LimitCase> {};
+
+TEST_P(LimitValueTextTest, ReadsTheWayTheVerdictGoes)
+{
+    const LimitCase& c = GetParam();
+    const std::string text = limitValueText(c.limit, c.demand);
+    EXPECT_EQ(text, c.text);
+    // What a reader compares: the demand against the number written.
+    double written = 0;
+    std::from_chars(text.data(), text.data() + text.size(), written);
+    if (text.find("×10") == std::string::npos)
+        EXPECT_EQ(written >= c.demand, c.limit >= c.demand) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Borderline, LimitValueTextTest,
+    testing::Values(
+        // The worked example: [δ] = 3354.1019662496847 / 250, far above δ.
+        LimitCase{"far_above", 13.416407864998739, 4.47, "13.4164"},
+        // 4993 / 250 exactly, against a δ just above it and one just below.
+        LimitCase{"six_digits_below", 19.972, 19.98, "19.972"},
+        LimitCase{"six_digits_above", 19.972, 19.97, "19.972"},
+        LimitCase{"equal_passes", 19.98, 19.98, "19.98"},
+        // Six digits give 19.9800, equal to δ, and δ passes: that reads right.
+        LimitCase{"just_above_passes", 19.9800001, 19.98, "19.98"},
+        // Six digits would give "19.98 > 19.98": it takes nine to show why δ fails.
+        LimitCase{"just_below_fails", 19.9799999, 19.98, "19.9799999"},
+        // The double just below 19.98 needs all seventeen digits.
+        LimitCase{"one_step_below_fails", 19.979999999999997, 19.98, "19.979999999999997"},
+        LimitCase{"far_below_fails", 19.98, 19.99, "19.98"},
+        // A long deflection: six digits round 12345.649 down to 12345.6, under
+        // δ = 12345.64 that it passes, and round 12345.64 itself down too.
+        LimitCase{"rounds_down_under_a_demand_it_passes", 12345.649, 12345.64, "12345.65"},
+        LimitCase{"equal_with_seven_digits", 12345.64, 12345.64, "12345.64"},
+        // Six digits round 12345.66 up to 12345.7, over δ = 12345.67 that it fails.
+        LimitCase{"rounds_up_over_a_demand_it_fails", 12345.66, 12345.67, "12345.66"},
+        // Beyond a million the power of ten stays, with the digits it needs.
+        LimitCase{"power_of_ten", 1234567.4, 1234567.5, "1.234567×10⁶"}));
+
 struct ReadingCase {
     const char* text;
     bool asWritten;
@@ -163,8 +212,9 @@ TEST(RichTextTest, NotationSetsLettersAfterAnUnderscoreAsASubscript)
 TEST(ReportStepsTest, WorkTheExampleOutWithItsNumbers)
 {
     // The worked example's doubles: a 750, g 0.145, q 5.101, w 3.52,
-    // S 11250000, Ls 3354.1019662496847, c 0.8944271909999159; the window's
-    // texts 13.4164078649987, 5738625, 6843.70965193586, 67.89, 9.61, 4.47.
+    // S 11250000, Ls 3354.1019662496847, c 0.8944271909999159; [δ]
+    // 13.4164078649987 to six digits, and the window's texts 5738625,
+    // 6843.70965193586, 67.89, 9.61, 4.47.
     const std::vector<std::string> expected = {
         "a = B × 0.5 = 1500 × 0.5 = 750 mm",
         "g = m × 0.01 = 14.5 × 0.01 = 0.145 N/mm",
@@ -174,7 +224,7 @@ TEST(ReportStepsTest, WorkTheExampleOutWithItsNumbers)
         "S = L² + H² = 3000² + 1500² = 1.125×10⁷ mm²",
         "Ls = √S = √(1.125×10⁷) = 3354.1 mm",
         "cos α = L / Ls = 3000 / 3354.1 = 0.894427",
-        "[δ] = Ls / 250 = 3354.1 / 250 = 13.4164078649987 mm",
+        "[δ] = Ls / 250 = 3354.1 / 250 = 13.4164 mm",
         "M = q / 8 × L² = 5.101 / 8 × 3000² = 5738625 N·mm",
         "V = q / 2 × L × cos α = 5.101 / 2 × 3000 × 0.894427 = 6843.70965193586 N",
         "σ = M / (γx × Wx) = 5738625 / (1.05 × 80500) = 67.89 N/mm²",
@@ -236,7 +286,9 @@ TEST_P(ReportAgreesWithWindowTest, ResultsVerdictsAndMessageAreTheWindowsTexts)
         ++shownResults;
         EXPECT_EQ(line.result, window.text(*line.shownIn)) << fieldName(*line.shownIn);
     }
-    EXPECT_EQ(shownResults, results.size());
+    // All but the allowable deflection, which the window never shows and the
+    // report writes to six digits.
+    EXPECT_EQ(shownResults, results.size() - 1);
 
     const ReportTable& summary = firstTable(sectionHeaded(document, "5 验算结论"));
     ASSERT_EQ(summary.rows.size(), checks.size());
@@ -350,8 +402,9 @@ TEST(ReportChecksTest, StateEachCheckWithItsLimitRatioAndVerdict)
     const std::string text = reportText(documentOf(requestFor(stringerAtStart())));
     EXPECT_THAT(text, HasSubstr("\n正应力\t式 (6.1.1)\tσ = 67.89 N/mm² ≤ f = 215 N/mm²\tσ / f = 0.316\t满足\n"));
     EXPECT_THAT(text, HasSubstr("\n剪应力\t式 (6.1.3)\tτ = 9.61 N/mm² ≤ fv = 125 N/mm²\tτ / fv = 0.077\t满足\n"));
-    EXPECT_THAT(text, HasSubstr("\n挠度\t表 B.1.1\tδ = 4.47 mm ≤ [δ] = 13.4164078649987 mm\tδ / [δ] = 0.333\t满足\n"));
+    EXPECT_THAT(text, HasSubstr("\n挠度\t表 B.1.1\tδ = 4.47 mm ≤ [δ] = 13.4164 mm\tδ / [δ] = 0.333\t满足\n"));
     EXPECT_THAT(text, HasSubstr("\n正应力 σ\t67.89 N/mm²\t215 N/mm²\t0.316\t满足\n"));
+    EXPECT_THAT(text, HasSubstr("\n挠度 δ\t4.47 mm\t13.4164 mm\t0.333\t满足\n"));
     EXPECT_THAT(text, HasSubstr("GB 50017-2017《钢结构设计标准》"));
 }
 

@@ -263,6 +263,21 @@ INSTANTIATE_TEST_SUITE_P(UnknownGrade, StringerFileRefusal,
         Refused{"lower_case", defaultWith("Q235B", "q235b"),
                 "dir/s.tarrowin: unknown grade \"q235b\" (the grades are Q235B and Q355B)"}));
 
+// The second appearance is named by its line and column: the default file's
+// dead_load is on line 2, date on line 10 and mass on line 19, each line
+// indented by four blanks a level.
+INSTANTIATE_TEST_SUITE_P(KeyGivenTwice, StringerFileRefusal,
+    testing::Values(
+        Refused{"at_the_top", defaultWith("    \"dead_load\": \"1.0\",\n", "    \"dead_load\": \"1.0\",\n    \"dead_load\": \"2.0\",\n"),
+                "dir/s.tarrowin:3:5: \"dead_load\" is given twice"},
+        Refused{"in_the_report", defaultWith("        \"date\": \"\",\n", "        \"date\": \"\",\n        \"date\": \"2026\",\n"),
+                "dir/s.tarrowin:11:9: \"report.date\" is given twice"},
+        Refused{"in_the_section_properties", defaultWith("        \"mass\": \"14.5\",\n", "        \"mass\": \"14.5\", \"mass\": \"99\",\n"),
+                "dir/s.tarrowin:19:25: \"section_properties.mass\" is given twice"},
+        // A key this version does not know is kept, but not twice either.
+        Refused{"unknown_key", defaultWith("    \"version\": 1,\n", "    \"version\": 1,\n    \"x\": 1,\n    \"x\": 1,\n"),
+                "dir/s.tarrowin:26:5: \"x\" is given twice"}));
+
 TEST(StringerFileReading, AFileThatCannotBeReadIsRefusedByName)
 {
     TemporaryFolder folder;

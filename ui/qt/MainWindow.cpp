@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +135,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     if (!commandMenu_) {
         commandMenu_ = new QMenu(this);
         commandMenu_->setObjectName(QStringLiteral("commandMenu"));
+        // The style sets the longest key flush against the room it keeps for
+        // a submenu's arrow, which reads as touching the edge; a margin of an
+        // ideograph and a half sets the keys off from the right edge as far
+        // as the captions stand from the left.
+        const QFontMetrics metrics(commandMenu_->font());
+        commandMenu_->setContentsMargins(
+            0, 0, metrics.horizontalAdvance(QChar(0x4E00)) + metrics.horizontalAdvance(QLatin1Char('0')), 0);
         commandMenu_->addActions(commands_);
     }
     commandMenu_->popup(event->globalPos());

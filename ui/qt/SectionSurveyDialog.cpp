@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -107,14 +109,46 @@ void SectionSurveyDialog::selectRecommendation()
 
 void SectionSurveyDialog::fitTable()
 {
-    // Every column and, where the screen allows, every row in view at once.
+    // Every column and every row in view at once where the screen has room
+    // for them, and never a dialog larger than the screen's free area: the
+    // table gives up what does not fit, and only then shows scroll bars.
     table_->resizeColumnsToContents();
     const int frame = 2 * table_->frameWidth();
-    const int width = table_->horizontalHeader()->length() + frame + table_->verticalScrollBar()->sizeHint().width();
-    const int height = table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() + frame;
+    const QSize whole(table_->horizontalHeader()->length() + frame,
+                      table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() + frame);
+    table_->setMinimumSize(whole);
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(width, height);
-    table_->setMinimumSize(std::min(width, room.width()), std::min(height, room.height()));
+    if (!screen)
+        return;
+    // The window manager's frame around the dialog, as it draws it around the window.
+    const QWidget* window = parentWidget() ? parentWidget()->window() : nullptr;
+    const QSize decoration = window && window->isVisible() ? window->frameGeometry().size() - window->size() : QSize();
+    const QSize room = screen->availableGeometry().size() - decoration;
+    const QSize wanted = sizeHint();
+    if (wanted.width() <= room.width() && wanted.height() <= room.height())
+        return;
+    // Too little room: the table gives up what is missing, and a scroll bar
+    // that then shows takes its room from the table too.
+    const QSize around = wanted - whole;
+    const int scrollBar = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    QSize table = whole;
+    if (wanted.height() > room.height()) {
+        table.setHeight(room.height() - around.height());
+        table.rwidth() += scrollBar;
+    }
+    if (table.width() + around.width() > room.width())
+        table.setWidth(room.width() - around.width());
+    table_->setMinimumSize(table.expandedTo(QSize(0, 0)));
+    setMaximumSize(room);
+}
+
+void SectionSurveyDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Only now has the table its size: the selected row is brought into
+    // view, the first row's top under the header when it is the one.
+    if (const QModelIndex current = table_->currentIndex(); current.isValid())
+        table_->scrollTo(current, QAbstractItemView::EnsureVisible);
 }
 
 void SectionSurveyDialog::chooseSelected()

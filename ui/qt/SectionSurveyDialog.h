@@ -28,6 +28,9 @@ signals:
     // The user chose the section of this designation.
     void sectionChosen(const QString& designation);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildTable();
     void selectRecommendation();

@@ -3,15 +3,17 @@
 #include "ui/document/DocumentController.h"
 #include "ui/model/WindowModel.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtChineseTexts.h"
 #include "ui/qt/QtDesktop.h"
 
 #include <memory>
 
 namespace tarrowin {
 
-// What the program runs: the platform's clock, date-time format and desktop,
-// the window model, the document controller, and the window bound to both, with the window-load notice
-// already run. The window is built but not shown until start(). Needs a
+// What the program runs: Qt's own texts in Chinese, the platform's clock,
+// date-time format and desktop, the window model, the document controller,
+// and the window bound to both, with the window-load notice already run. The
+// window is built but not shown until start(). Needs a
 // QApplication.
 class WindowSession {
 public:
@@ -35,6 +37,7 @@ public:
 
 private:
     // Declared in the order of construction: the window goes first on the way out.
+    QtChineseTexts qtTexts_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<DateTimeFormat> format_;
     std::unique_ptr<QtDesktop> desktop_;
