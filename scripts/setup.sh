@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
   fonts-noto-cjk fonts-dejavu-core fontconfig python3 python3-fonttools xvfb xauth x11-utils
-  poppler-utils
+  poppler-utils unzip odt2txt zlib1g-dev
   clang libclang-rt-14-dev llvm
   dpkg-dev fakeroot file desktop-file-utils appstream lintian scdoc
   shared-mime-info libxml2-utils libglib2.0-bin
