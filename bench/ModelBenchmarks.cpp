@@ -4,10 +4,10 @@
 // action to its arithmetic, which says where the time of a click goes.
 
 #include "bench/MedianReporter.h"
-#include "check/CheckComputation.h"
-#include "check/StringerCalculation.h"
+#include "check/SheetCalculation.h"
+#include "check/Calculation.h"
 #include "check/Verdict.h"
-#include "check/Verdicts.h"
+#include "check/SheetVerdicts.h"
 #include "sheet/FieldSheet.h"
 #include "sheet/NumberText.h"
 #include "ui/model/WindowModel.h"

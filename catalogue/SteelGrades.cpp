@@ -14,7 +14,15 @@ constexpr std::array<SteelGrade, 2> grades = {{
 
 const std::array<SteelGrade, 2>& steelGrades() { return grades; }
 
-const SteelGrade& steelGrade(Grade grade) { return grades[grade == Grade::Q235B ? 0 : 1]; }
+std::size_t gradeIndex(Grade grade)
+{
+    std::size_t index = 0;
+    while (index + 1 < grades.size() && grades[index].grade != grade)
+        ++index;
+    return index;
+}
+
+const SteelGrade& steelGrade(Grade grade) { return grades[gradeIndex(grade)]; }
 
 std::optional<Grade> gradeNamed(std::string_view name)
 {

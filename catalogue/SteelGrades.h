@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -19,8 +20,12 @@ struct SteelGrade {
     std::string_view designShearStrength;  // fv
 };
 
-// The two grades, in the order of their options.
+// The grades, in the order of their options (Option1 onwards): the window's
+// options and the driver's clicks follow this table.
 const std::array<SteelGrade, 2>& steelGrades();
+
+// The grade's place in that order.
+std::size_t gradeIndex(Grade grade);
 
 const SteelGrade& steelGrade(Grade grade);
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace tarrowin {
 
 enum class FaultKind {
@@ -13,6 +11,7 @@ enum class FaultKind {
 };
 
 // The quantity whose computation faulted, in the order the check computes them.
+// Each is described once, as a stage or a result, in check/Quantities.h.
 enum class Quantity {
     InputGeometry,      // reading L, H and B and halving the width
     InputLoads,         // reading the loads and the section, the self-weight
@@ -34,11 +33,5 @@ struct ArithmeticFault {
     Quantity quantity;
     friend bool operator==(const ArithmeticFault&, const ArithmeticFault&) = default;
 };
-
-// "division-by-zero" or "overflow".
-std::string_view faultKindName(FaultKind kind);
-
-// A few English words on what was being computed, for traces.
-std::string_view quantityDescription(Quantity quantity);
 
 }  // namespace tarrowin

@@ -1,6 +1,6 @@
 #include "check/StringerCheck.h"
 
-#include "check/CheckComputation.h"
+#include "check/SheetCalculation.h"
 #include "sheet/FieldTexts.h"
 #include "sheet/NumberText.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "check/Checks.h"
-#include "check/StringerCalculation.h"
+#include "check/Quantities.h"
+#include "check/Calculation.h"
 #include "check/Verdict.h"
 
 #include <array>

@@ -86,8 +86,8 @@ bool StringerCsvReader::next(StringerEntry& entry)
     // cost more than reading it.
     entry.stringer.grade = Grade::Q235B;
     entry.stringer.texts[Field::SectionDesignation] = cellOf(sectionColumn);
-    for (std::size_t i = 0; i < inputKeys.size(); ++i)
-        entry.stringer.texts[inputKeys[i].field] = cellOf(firstInputColumn + i);
+    for (std::size_t i = 0; i < flightInputs.size(); ++i)
+        entry.stringer.texts[flightInputs[i].field] = cellOf(firstInputColumn + i);
 
     if (cells.size() < headerWidth_)
         addProblem(entry.problem, "the record has " + std::to_string(cells.size()) + " cells, the header "
@@ -103,13 +103,12 @@ bool StringerCsvReader::next(StringerEntry& entry)
         addProblem(entry.problem, "the section is empty");
     else if (!found)
         addProblem(entry.problem, "unknown section " + quoted(section));
-    for (std::size_t i = 0; i < propertyKeys.size(); ++i) {
-        std::string& property = entry.stringer.texts[propertyKeys[i].field];
-        if (found)
-            property = propertyTexts(*found)[i].text;
-        else
-            property.clear();  // none, rather than an earlier row's
-    }
+    if (found)
+        for (const PropertyText& property : propertyTexts(*found))
+            entry.stringer.texts[property.field] = property.text;
+    else
+        for (const Input& property : sectionInputs)
+            entry.stringer.texts[property.field].clear();  // none, rather than an earlier row's
 
     if (entry.gradeText.empty())
         addProblem(entry.problem, "the grade is empty");

@@ -4,6 +4,7 @@
 #include "files/FileProblem.h"
 #include "files/StringerEntry.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -13,9 +14,12 @@ namespace tarrowin {
 
 // The columns a CSV of stringers must name in its header row, in any order;
 // other columns are ignored.
-inline constexpr std::array<std::string_view, 8> stringerColumns = {
-    "name", "section", "grade", "horizontal_length", "vertical_height", "flight_width", "dead_load", "live_load",
-};
+// The name, the section and the grade, then the flight's inputs by their keys.
+inline constexpr auto stringerColumns = [] {
+    std::array<std::string_view, 3 + flightInputs.size()> columns{"name", "section", "grade"};
+    std::ranges::transform(flightInputs, columns.begin() + 3, &Input::key);
+    return columns;
+}();
 
 // Reads a CSV of stringers one row at a time. The section must be a catalogue
 // designation exactly (its five properties then come from the catalogue;

@@ -165,7 +165,7 @@ StringerFile readObject(QJsonObject top)
     stringer.texts[Field::SectionDesignation] = requiredText(top, {}, "section");
 
     QJsonObject properties = object(required(top, {}, propertiesKey), propertiesKey);
-    for (const FieldKey& property : propertyKeys) {
+    for (const Input& property : sectionInputs) {
         stringer.texts[property.field] = requiredText(properties, propertiesKey, property.key);
         properties.remove(qt(property.key));
     }
@@ -176,7 +176,7 @@ StringerFile readObject(QJsonObject top)
         throw Refusal{unknownGradeProblem(grade), FileProblemKind::UnknownGrade, grade};
     stringer.grade = *known;
 
-    for (const FieldKey& input : inputKeys)
+    for (const Input& input : flightInputs)
         stringer.texts[input.field] = requiredText(top, {}, input.key);
 
     QJsonObject report;
@@ -192,7 +192,7 @@ StringerFile readObject(QJsonObject top)
     // What is left over is kept as it stands, to be written back.
     for (const std::string_view key : {"format", "version", "section", "grade"})
         top.remove(qt(key));
-    for (const FieldKey& input : inputKeys)
+    for (const Input& input : flightInputs)
         top.remove(qt(input.key));
     top.remove(qt(propertiesKey));
     top.remove(qt(reportKey));
@@ -273,11 +273,11 @@ std::string stringerFileText(const StringerFile& file)
     top.insert(qt("version"), stringerFileVersion);
     top.insert(qt("section"), qt(stringer.texts[Field::SectionDesignation]));
     QJsonObject properties = top.value(qt(propertiesKey)).toObject();
-    for (const FieldKey& property : propertyKeys)
+    for (const Input& property : sectionInputs)
         properties.insert(qt(property.key), qt(stringer.texts[property.field]));
     top.insert(qt(propertiesKey), properties);
     top.insert(qt("grade"), qt(steelGrade(stringer.grade).name));
-    for (const FieldKey& input : inputKeys)
+    for (const Input& input : flightInputs)
         top.insert(qt(input.key), qt(stringer.texts[input.field]));
     // The report is always written whole, so that its entries show in the
     // file even before anyone fills them in.
@@ -297,10 +297,12 @@ std::optional<FileProblem> saveStringerFile(const std::filesystem::path& path, c
     };
     if (!isValidUtf8(file.stringer.texts[Field::SectionDesignation]))
         return notUtf8("section");
-    for (const auto& keys : {propertyKeys, inputKeys})
-        for (const FieldKey& key : keys)
-            if (!isValidUtf8(file.stringer.texts[key.field]))
-                return notUtf8(key.key);
+    for (const Input& property : sectionInputs)
+        if (!isValidUtf8(file.stringer.texts[property.field]))
+            return notUtf8(property.key);
+    for (const Input& input : flightInputs)
+        if (!isValidUtf8(file.stringer.texts[input.field]))
+            return notUtf8(input.key);
     for (const ReportKey& entry : reportKeys)
         if (!isValidUtf8(file.report.*entry.entry))
             return notUtf8(entry.key);

@@ -3,13 +3,13 @@
 // and header. Whatever they hold, the book is built, its OpenDocument Text's
 // content.xml is well-formed XML and the PDF is written.
 
+#include "check/FaultWords.h"
 #include "files/StringerCsv.h"
 #include "fuzz/FuzzCheck.h"
 #include "report/document/ReportBook.h"
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/BookPdf.h"
 #include "report/pdf/ReportFace.h"
-#include "ui/model/FaultMessage.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

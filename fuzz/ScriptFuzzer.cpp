@@ -15,9 +15,10 @@
 // Fields the script types into may of course hold anything; the checks on
 // what the system itself writes skip those.
 
-#include "check/Checks.h"
-#include "check/StringerCalculation.h"
-#include "check/CheckComputation.h"
+#include "check/Quantities.h"
+#include "check/Calculation.h"
+#include "check/SheetCalculation.h"
+#include "check/FaultWords.h"
 #include "check/Verdict.h"
 #include "catalogue/SectionCatalogue.h"
 #include "fuzz/FuzzCheck.h"

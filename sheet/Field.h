@@ -8,8 +8,9 @@ namespace tarrowin {
 
 // One named text of the sheet. Inside the system a field is called by what
 // it holds; the control that shows it (Text1, Combo1, Label19) is its name at
-// the boundary, in the name table below. The enumerators are in the order the
-// sheet is listed: the picker, the text boxes Text1 to Text22, the time stamp.
+// the boundary, kept with its text at start in the field table (Field.cpp).
+// The enumerators are in the order the sheet is listed: the picker, the text
+// boxes Text1 to Text22, the time stamp.
 enum class Field {
     SectionDesignation,   // Combo1, the picker's text
     HorizontalLength,     // Text1, L, mm
@@ -44,6 +45,9 @@ const std::array<Field, fieldCount>& allFields();
 
 // The name of the control that shows the field, such as "Text12".
 std::string_view fieldName(Field field);
+
+// The text the field holds when the window starts.
+std::string_view fieldStartText(Field field);
 
 // Exact, case-sensitive match of a control name such as "Text12".
 std::optional<Field> fieldFromName(std::string_view name);

@@ -1,6 +1,5 @@
 #include "sheet/FieldSheet.h"
 
-#include <cassert>
 #include <utility>
 
 namespace tarrowin {
@@ -37,7 +36,6 @@ void FieldSheet::setMessageColour(Rgb colour)
 
 void FieldSheet::setChangeListener(Field field, ChangeListener listener)
 {
-    assert(field == Field::BendingStress || field == Field::ShearStress || field == Field::Deflection);
     listeners_[indexOf(field)] = std::move(listener);
 }
 

@@ -54,8 +54,8 @@ public:
     Rgb messageColour() const { return messageColour_; }
     void setMessageColour(Rgb colour);
 
-    // Only the three results Text6, Text7 and Text8 carry change listeners;
-    // asking for any other field is a programming error.
+    // At most one listener a field; the verdicts hang theirs on the judged
+    // results.
     void setChangeListener(Field field, ChangeListener listener);
 
     // At most one observer; nullptr removes it.

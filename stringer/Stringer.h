@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/SteelGrades.h"
+#include "check/Quantities.h"
 #include "sheet/FieldTexts.h"
 
 #include <array>
@@ -18,17 +19,24 @@ struct Stringer {
     friend bool operator==(const Stringer& a, const Stringer& b);
 };
 
-// The fields a stringer keeps, in the order the window lists them.
-inline constexpr std::array<Field, 11> stringerFields = {
-    Field::SectionDesignation, Field::SecondMomentOfArea, Field::SectionModulus, Field::WebThickness,
-    Field::FirstMomentOfArea,  Field::SectionMass,        Field::HorizontalLength, Field::VerticalHeight,
-    Field::FlightWidth,        Field::DeadLoad,           Field::LiveLoad,
-};
+// The fields a stringer keeps, in the order the window lists them: the
+// picker's text, the section's properties, the flight's inputs.
+inline constexpr auto stringerFields = [] {
+    std::array<Field, 1 + sectionInputs.size() + flightInputs.size()> fields{Field::SectionDesignation};
+    std::size_t next = 1;
+    for (const Input& input : sectionInputs)
+        fields[next++] = input.field;
+    for (const Input& input : flightInputs)
+        fields[next++] = input.field;
+    return fields;
+}();
 
-// The five inputs, in the order the window lists them.
-inline constexpr std::array<Field, 5> inputFields = {
-    Field::HorizontalLength, Field::VerticalHeight, Field::FlightWidth, Field::DeadLoad, Field::LiveLoad,
-};
+// The flight's inputs, in the order the window lists them.
+inline constexpr auto inputFields = [] {
+    std::array<Field, flightInputs.size()> fields{};
+    std::ranges::transform(flightInputs, fields.begin(), &Input::field);
+    return fields;
+}();
 
 // The stringer's texts with its grade's strengths in the strength fields:
 // what a calculation and its verdicts read.

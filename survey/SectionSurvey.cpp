@@ -1,6 +1,6 @@
 #include "survey/SectionSurvey.h"
 
-#include "check/CheckComputation.h"
+#include "check/SheetCalculation.h"
 #include "sheet/FieldTexts.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "report/document/ReportBuilder.h"
 
 #include "catalogue/SectionCatalogue.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
 #include "check/StringerCheck.h"
 #include "report/document/ReportNumbers.h"
 #include "sheet/NumberText.h"
@@ -16,60 +16,14 @@ namespace {
 
 constexpr std::string_view programName = programNameAndVersion;
 
-// How the report names and measures what the check reads.
-struct InputWording {
-    Field field;
-    std::string_view name;    // as the window labels it
-    std::string_view symbol;  // in the report's notation
-    std::string_view unit;
-};
-
-constexpr std::array<InputWording, 5> sectionWordings = {{
-    {Field::SecondMomentOfArea, "截面惯性矩", "I_x", "mm⁴"},
-    {Field::SectionModulus, "截面模量", "W_x", "mm³"},
-    {Field::WebThickness, "腹板厚度", "t_w", "mm"},
-    {Field::FirstMomentOfArea, "半截面面积矩", "S_x", "mm³"},
-    {Field::SectionMass, "截面每米质量", "m", "kg/m"},
-}};
-
-constexpr std::array<InputWording, 2> strengthWordings = {{
-    {Field::DesignStrength, "抗弯强度设计值", "f", "N/mm²"},
-    {Field::DesignShearStrength, "抗剪强度设计值", "f_v", "N/mm²"},
-}};
-
-constexpr std::array<InputWording, 5> flightWordings = {{
-    {Field::HorizontalLength, "水平长度", "L", "mm"},
-    {Field::VerticalHeight, "垂直高度", "H", "mm"},
-    {Field::FlightWidth, "梯段宽度", "B", "mm"},
-    {Field::DeadLoad, "恒荷载标准值", "g_k", "kN/m²"},
-    {Field::LiveLoad, "活荷载标准值", "q_k", "kN/m²"},
-}};
-
-// How the report states each check of the checks table, in the same order.
-struct CheckWording {
-    Quantity demand;
-    std::string_view symbol;
-    std::string_view limitSymbol;
-    std::string_view unit;
-    std::string_view reference;  // in GB 50017-2017
-};
-
-constexpr std::array<CheckWording, 3> checkWordings = {{
-    {Quantity::BendingStress, "σ", "f", "N/mm²", "式 (6.1.1)"},
-    {Quantity::ShearStress, "τ", "f_v", "N/mm²", "式 (6.1.3)"},
-    {Quantity::Deflection, "δ", "[δ]", "mm", "表 B.1.1"},
-}};
-
-constexpr bool wordingFollowsChecks()
+// A unit as the report writes it: a power at its end raised, "kN/m2" as "kN/m²".
+std::string reportUnit(std::string_view unit)
 {
-    if (checkWordings.size() != checks.size())
-        return false;
-    for (std::size_t i = 0; i < checks.size(); ++i)
-        if (checkWordings[i].demand != checks[i].demand)
-            return false;
-    return true;
+    constexpr std::array<std::string_view, 3> raised = {"²", "³", "⁴"};
+    if (unit.size() > 1 && unit.back() >= '2' && unit.back() <= '4')
+        return std::string(unit.substr(0, unit.size() - 1)) + std::string(raised[unit.back() - '2']);
+    return std::string(unit);
 }
-static_assert(wordingFollowsChecks(), "every check needs its wording, in the order of the checks table");
 
 constexpr std::array<std::string_view, 6> basis = {
     "GB 50017-2017《钢结构设计标准》式 (6.1.1)：受弯构件的抗弯强度，截面塑性发展系数 γ_x = 1.05；"
@@ -148,8 +102,8 @@ private:
         const auto addNamed = [&](std::string_view name, const std::string& text) {
             table.rows.push_back({RichText::plain(std::string(name)), {}, RichText::plain(text), {}, {}, {}});
         };
-        const auto addNumbers = [&](const auto& wordings) {
-            for (const InputWording& input : wordings) {
+        const auto addNumbers = [&](const auto& described) {
+            for (const Input& input : described) {
                 const std::string& text = texts_[input.field];
                 std::string remark;
                 if (!readsAsWritten(text)) {
@@ -157,16 +111,16 @@ private:
                     if (!firstMisread && !text.empty())
                         firstMisread = input.field;
                 }
-                table.rows.push_back({RichText::plain(std::string(input.name)), RichText::notation(input.symbol),
+                table.rows.push_back({RichText::plain(std::string(input.caption)), RichText::notation(input.symbol),
                                       RichText::plain(text), RichText::plain(valueRead(input.field)),
-                                      RichText::plain(std::string(input.unit)), RichText::plain(std::move(remark))});
+                                      RichText::plain(reportUnit(input.unit)), RichText::plain(std::move(remark))});
             }
         };
         addNamed("截面", texts_[Field::SectionDesignation]);
-        addNumbers(sectionWordings);
+        addNumbers(sectionInputs);
         addNamed("材质", std::string(steelGrade(request_.stringer.grade).name));
-        addNumbers(strengthWordings);
-        addNumbers(flightWordings);
+        addNumbers(strengthInputs);
+        addNumbers(flightInputs);
 
         ReportSection section{"2 已知条件", {std::move(table)}};
         if (std::optional<Paragraph> mismatch = sectionNote())
@@ -267,11 +221,6 @@ private:
                                          "M、V 与 σ、τ、δ 为程序界面上的数值，σ、τ、δ 取两位小数，验算以此数值与限值比较。"))}};
     }
 
-    const CheckWording& wordingOf(const Check& check) const
-    {
-        return checkWordings[static_cast<std::size_t>(&check - checks.data())];
-    }
-
     // A limit the calculation computes (the allowable deflection, a hidden
     // field) is written for a reader, beside the demand it is judged against;
     // a limit the window shows keeps its text.
@@ -306,18 +255,17 @@ private:
                           false,
                           {}};
         for (const Check& check : checks) {
-            const CheckWording& wording = wordingOf(check);
             const Verdict verdict = *check_.verdict(check);
-            const std::string unit = " " + std::string(wording.unit);
-            const std::string symbol(wording.symbol);
-            const std::string limitSymbol(wording.limitSymbol);
+            const std::string unit = " " + reportUnit(check.demandResult().unit);
+            const std::string symbol(check.demandResult().symbol);
+            const std::string limit(limitSymbol(check));
             RichText comparison = RichText::notation(symbol + " = ");
             comparison.append(check_.text(check.demand) + unit + (verdict == Verdict::Satisfied ? " ≤ " : " > "));
-            comparison.append(RichText::notation(limitSymbol + " = ")).append(limitText(check) + unit);
-            RichText ratio = RichText::notation(symbol + " / " + limitSymbol + " = ");
+            comparison.append(RichText::notation(limit + " = ")).append(limitText(check) + unit);
+            RichText ratio = RichText::notation(symbol + " / " + limit + " = ");
             ratio.append(utilisationText(check_.utilisation(check)));
-            table.rows.push_back({RichText::plain(std::string(check.chineseName)),
-                                  RichText::plain(std::string(wording.reference)), std::move(comparison),
+            table.rows.push_back({RichText::plain(std::string(check.caption())),
+                                  RichText::plain(std::string(check.rule)), std::move(comparison),
                                   std::move(ratio), RichText::plain(std::string(verdictWord(verdict)), RunStyle::Strong)});
         }
         return {"4 截面验算", {std::move(table)}};
@@ -334,9 +282,8 @@ private:
                             true,
                             {}};
         for (const Check& check : checks) {
-            const CheckWording& wording = wordingOf(check);
-            const std::string unit = " " + std::string(wording.unit);
-            const std::string item = std::string(check.chineseName) + " " + std::string(wording.symbol);
+            const std::string unit = " " + reportUnit(check.demandResult().unit);
+            const std::string item = std::string(check.caption()) + " " + std::string(check.demandResult().symbol);
             summary.rows.push_back({RichText::notation(item), RichText::plain(check_.text(check.demand) + unit),
                                     RichText::plain(limitText(check) + unit),
                                     RichText::plain(utilisationText(check_.utilisation(check))),

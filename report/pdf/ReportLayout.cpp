@@ -68,7 +68,10 @@ std::unique_ptr<QTextDocument> layOutReport(const ReportDocument& document, cons
     composer.add(document);
 
     // Measured on the device that draws it, so that lines break where they
-    // will be drawn.
+    // will be drawn. Qt's layout lays nothing out while the page has no
+    // size: without that, making the layout would lay the whole document out
+    // once for the screen, only to lay it out again for the device.
+    text->setPageSize(QSizeF(0, 0));
     text->documentLayout()->setPaintDevice(&device);
     text->setPageSize(pageSize);
     keepTogether(*text, composer.headingPositions(), composer.unbroken());

@@ -1,5 +1,6 @@
 #include "report/pdf/ReportPdf.h"
 
+#include "check/FaultWords.h"
 #include "files/AtomicFile.h"
 #include "files/FileProblemMessage.h"
 #include "report/document/ReportBuilder.h"
@@ -7,7 +8,6 @@
 #include "report/pdf/PdfSubsetTags.h"
 #include "report/pdf/ReportFace.h"
 #include "report/pdf/ReportLayout.h"
-#include "ui/model/FaultMessage.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a source file includes a header against the order of the layers.
+"""Fails when a source file includes a header against the order of the layers,
+or when a folder's library is not named as its folder.
 
 Every folder of the program stands on one layer. A file may include headers of
 its own folder and of folders on lower layers, never of a folder on its own
@@ -35,6 +36,7 @@ ABOVE_ALL = ["tests", "bench", "fuzz"]
 # Folders that hold no C++ of their own.
 NO_SOURCES = ["report/face", "packaging", "docs", "cmake", "scripts"]
 
+LIBRARY = re.compile(r"^\s*add_library\(\s*([A-Za-z0-9_]+)", re.MULTILINE)
 LAYER_OF = {folder: level for level, folders in enumerate(LAYERS) for folder in folders}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 
@@ -49,9 +51,24 @@ def folder_of(path):
     return best
 
 
+def misnamed_libraries(root):
+    """Each folder's library is tarrowin_ and the folder's path, so that a
+    target says where its sources are."""
+    problems = []
+    for folder in LAYER_OF:
+        lists = root / folder / "CMakeLists.txt"
+        if not lists.is_file():
+            continue
+        expected = "tarrowin_" + folder.replace("/", "_")
+        for name in LIBRARY.findall(lists.read_text(encoding="utf-8")):
+            if name != expected:
+                problems.append(f"{folder}/CMakeLists.txt: the library {name} should be named {expected}")
+    return problems
+
+
 def main():
     root = pathlib.Path(sys.argv[1])
-    problems = []
+    problems = misnamed_libraries(root)
     checked = 0
     for source in sorted(root.rglob("*")):
         if source.suffix not in (".h", ".cpp", ".in") or not source.is_file():

@@ -5,12 +5,12 @@
 // comparing its paragraphs with the document model's texts and reading its
 // pages, footers, bookmarks and page references.
 
+#include "check/FaultWords.h"
 #include "report/document/ReportBook.h"
 #include "report/document/VisibleText.h"
 #include "report/odt/ReportOdt.h"
 #include "report/pdf/BookPdf.h"
 #include "report/pdf/ReportFace.h"
-#include "ui/model/FaultMessage.h"
 
 #include <QFile>
 #include <QProcess>

@@ -4,7 +4,7 @@
 // leaves no file behind.
 
 #include "report/pdf/ReportPdf.h"
-#include "ui/model/FaultMessage.h"
+#include "check/FaultWords.h"
 
 #include <QFile>
 #include <QProcess>

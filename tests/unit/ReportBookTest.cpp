@@ -1,7 +1,8 @@
 #include "report/document/ReportBook.h"
+
+#include "check/FaultWords.h"
 #include "report/document/ReportText.h"
 #include "report/document/VisibleText.h"
-#include "ui/model/FaultMessage.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

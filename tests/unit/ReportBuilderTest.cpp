@@ -3,6 +3,7 @@
 #include "report/document/ReportText.h"
 
 #include "FakeDateTime.h"
+#include "check/FaultWords.h"
 #include "ui/model/WindowModel.h"
 
 #include <gmock/gmock.h>

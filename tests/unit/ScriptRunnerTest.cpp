@@ -1,10 +1,13 @@
 #include "tools/driver/ScriptRunner.h"
 
+#include "catalogue/SteelGrades.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tarrowin {
 namespace {
@@ -57,6 +60,28 @@ TEST(RunScript, ErrorsNameTheirLineCountingBlankAndCommentLines)
     EXPECT_EQ(result.status, scriptRejected);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "tarrowin-driver: line 4: unknown control 'Command3'\n");
+}
+
+// Option1 onwards are the grades in the order of the grade table; a name
+// past them, or one written otherwise, names no control.
+TEST(RunScript, EachGradeHasItsOptionAndNoMore)
+{
+    const std::vector<SteelGrade> grades(steelGrades().begin(), steelGrades().end());
+    for (std::size_t i = grades.size(); i-- > 0;) {
+        const std::string option = "Option" + std::to_string(i + 1);
+        const ScriptResult result = runText("click " + option + "\ndump\n");
+        EXPECT_EQ(result.status, scriptCompleted) << option;
+        EXPECT_NE(result.out.find("field\tText20\t" + std::string(grades[i].designStrength) + "\n"), std::string::npos)
+            << option;
+        EXPECT_NE(result.out.find("field\tText21\t" + std::string(grades[i].designShearStrength) + "\n"),
+                  std::string::npos)
+            << option;
+    }
+    for (const std::string& bad :
+         std::vector<std::string>{"Option0", "Option01", "Option" + std::to_string(grades.size() + 1)}) {
+        const ScriptResult result = runText("click " + bad + "\n");
+        EXPECT_EQ(result.err, "tarrowin-driver: line 1: unknown control '" + bad + "'\n");
+    }
 }
 
 TEST(RunScript, AnEmptyScriptCompletes)

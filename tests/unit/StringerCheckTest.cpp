@@ -47,8 +47,8 @@ TEST(StringerCheck, AFaultLeavesWhatCameAfterItEmpty)
     EXPECT_EQ(check.text(Quantity::BendingStress), "");
     EXPECT_EQ(check.text(Quantity::Deflection), "");
     for (const Check& each : checks) {
-        EXPECT_EQ(check.verdict(each), std::nullopt) << each.englishName;
-        EXPECT_EQ(check.utilisation(each), std::nullopt) << each.englishName;
+        EXPECT_EQ(check.verdict(each), std::nullopt) << each.demandResult().englishName;
+        EXPECT_EQ(check.utilisation(each), std::nullopt) << each.demandResult().englishName;
     }
     EXPECT_EQ(check.message(), std::nullopt);
 }

@@ -1,8 +1,8 @@
 #include "tools/cli/BookCommand.h"
 
+#include "check/FaultWords.h"
 #include "check/StringerCheck.h"
 #include "files/AtomicFile.h"
-#include "ui/model/FaultMessage.h"
 #include "files/StringerFile.h"
 #include "report/document/ReportBook.h"
 #include "report/output/ReportOutput.h"

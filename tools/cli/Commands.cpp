@@ -1,10 +1,10 @@
 #include "tools/cli/Commands.h"
 
 #include "files/CsvWriter.h"
-#include "tools/cli/CheckTable.h"
+#include "tools/cli/CheckCsv.h"
 #include "tools/cli/Outcome.h"
 #include "tools/cli/StringerSource.h"
-#include "tools/cli/SurveyTable.h"
+#include "tools/cli/SurveyCsv.h"
 #include "tools/cli/TableOutput.h"
 
 #include <algorithm>

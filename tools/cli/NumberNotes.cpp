@@ -1,14 +1,16 @@
 #include "tools/cli/NumberNotes.h"
 
-#include "files/StringerKeys.h"
+#include "check/Quantities.h"
 #include "sheet/NumberText.h"
+
+#include <span>
 
 namespace tarrowin::cli {
 namespace {
 
-void noteTexts(std::string& notes, const std::array<FieldKey, 5>& keys, const Stringer& stringer)
+void noteTexts(std::string& notes, std::span<const Input> keys, const Stringer& stringer)
 {
-    for (const FieldKey& key : keys) {
+    for (const Input& key : keys) {
         const std::string& text = stringer.texts[key.field];
         if (isWhollyOneNumber(text))
             continue;
@@ -26,14 +28,14 @@ void noteTexts(std::string& notes, const std::array<FieldKey, 5>& keys, const St
 std::string inputNotes(const Stringer& stringer)
 {
     std::string notes;
-    noteTexts(notes, inputKeys, stringer);
+    noteTexts(notes, flightInputs, stringer);
     return notes;
 }
 
 std::string numberNotes(const Stringer& stringer)
 {
     std::string notes = inputNotes(stringer);
-    noteTexts(notes, propertyKeys, stringer);
+    noteTexts(notes, sectionInputs, stringer);
     return notes;
 }
 

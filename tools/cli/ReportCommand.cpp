@@ -1,5 +1,6 @@
 #include "tools/cli/ReportCommand.h"
 
+#include "check/FaultWords.h"
 #include "files/AtomicFile.h"
 #include "files/FileBytes.h"
 #include "files/StringerFile.h"
@@ -7,7 +8,6 @@
 #include "report/output/ReportOutput.h"
 #include "report/pdf/ReportFace.h"
 #include "report/pdf/ReportPdf.h"
-#include "tools/cli/FaultDetail.h"
 #include "tools/cli/StringerSource.h"
 
 #include <QDate>

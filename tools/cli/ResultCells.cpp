@@ -4,8 +4,7 @@ namespace tarrowin::cli {
 
 void writeResultCells(CsvWriter& out, const StringerCheck& check)
 {
-    for (Quantity result :
-         {Quantity::BendingStress, Quantity::ShearStress, Quantity::Deflection, Quantity::AllowableDeflection})
+    for (const Quantity result : shownResults)
         out.cell(check.text(result));
     for (const Check& each : checks) {
         const std::optional<Verdict> verdict = check.verdict(each);

@@ -1,5 +1,6 @@
 #include "tools/driver/ScriptRunner.h"
 
+#include "check/FaultWords.h"
 #include "check/StringerCheck.h"
 #include "text/TextPosition.h"
 #include "text/Utf8.h"
@@ -39,19 +40,19 @@ void dump(const FieldSheet& sheet, std::ostream& out)
     out << "colour\tText12\t" << colourText(sheet.messageColour()) << '\n';
 }
 
-// What a click on each control that a script may name does.
-enum class Click { Calculate, Clear, GradeQ235B, GradeQ355B };
+// What a click on each control that a script may name does: the two
+// buttons, and the grade options Option1 onwards, one for each grade in the
+// order of the grades.
+enum class Click { Calculate, Clear, ChooseGrade };
 
 struct ClickableControl {
     std::string_view name;
     Click click;
 };
 
-constexpr std::array<ClickableControl, 4> clickableControls = {{
+constexpr std::array<ClickableControl, 2> clickableButtons = {{
     {"Command1", Click::Calculate},  // 计算
     {"Command2", Click::Clear},      // 清零
-    {"Option1", Click::GradeQ235B},
-    {"Option2", Click::GradeQ355B},
 }};
 
 // One understood line, ready to run.
@@ -60,6 +61,7 @@ struct Command {
     Field field = Field::SectionDesignation;  // for Type
     std::string text;                         // for Type and Pick, unescaped
     Click click = Click::Calculate;           // for Click
+    Grade grade = Grade::Q235B;               // for a click on a grade option
 };
 
 bool onlyBlanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
@@ -77,7 +79,7 @@ Command parseLine(std::string_view line)
         const auto kind = word == "load" ? Command::Kind::Load
                           : word == "dump" ? Command::Kind::Dump
                                            : Command::Kind::Survey;
-        return {kind, {}, {}, {}};
+        return {kind, {}, {}, {}, {}};
     }
     if (word == "type") {
         if (argument.empty())
@@ -89,16 +91,19 @@ Command parseLine(std::string_view line)
             throw ScriptLineError{"unknown field '" + escapeText(name) + "'"};
         const std::string_view text =
             textBlank == std::string_view::npos ? std::string_view{} : argument.substr(textBlank + 1);
-        return {Command::Kind::Type, *field, scriptText(text), {}};
+        return {Command::Kind::Type, *field, scriptText(text), {}, {}};
     }
     if (word == "pick")
-        return {Command::Kind::Pick, Field::SectionDesignation, scriptText(argument), {}};
+        return {Command::Kind::Pick, Field::SectionDesignation, scriptText(argument), {}, {}};
     if (word == "click") {
         if (argument.empty())
             throw ScriptLineError{"'click' needs a control name"};
-        for (const ClickableControl& control : clickableControls)
+        for (const ClickableControl& control : clickableButtons)
             if (control.name == argument)
-                return {Command::Kind::Click, Field::SectionDesignation, {}, control.click};
+                return {Command::Kind::Click, Field::SectionDesignation, {}, control.click, {}};
+        for (const SteelGrade& grade : steelGrades())
+            if (argument == "Option" + std::to_string(gradeIndex(grade.grade) + 1))
+                return {Command::Kind::Click, Field::SectionDesignation, {}, Click::ChooseGrade, grade.grade};
         throw ScriptLineError{"unknown control '" + escapeText(argument) + "'"};
     }
     throw ScriptLineError{"unknown command '" + escapeText(word) + "'"};
@@ -110,16 +115,15 @@ std::string faultText(const ArithmeticFault& fault)
     return std::string(faultKindName(fault.kind)) + '\t' + std::string(quantityDescription(fault.quantity));
 }
 
-void click(Click click, WindowModel& model, std::ostream& out)
+void click(const Command& command, WindowModel& model, std::ostream& out)
 {
-    switch (click) {
+    switch (command.click) {
     case Click::Calculate:
         if (const auto fault = model.calculate())
             out << "fault\t" << faultText(*fault) << '\n';
         break;
     case Click::Clear: model.clear(); break;
-    case Click::GradeQ235B: model.chooseGrade(Grade::Q235B); break;
-    case Click::GradeQ355B: model.chooseGrade(Grade::Q355B); break;
+    case Click::ChooseGrade: model.chooseGrade(command.grade); break;
     }
 }
 
@@ -133,8 +137,7 @@ void printSurvey(const SectionSurvey& survey, std::ostream& out)
             out << "\tfault\t" << faultText(*fault) << '\n';
             continue;
         }
-        for (const Quantity result :
-             {Quantity::BendingStress, Quantity::ShearStress, Quantity::Deflection, Quantity::AllowableDeflection})
+        for (const Quantity result : shownResults)
             out << '\t' << escapeText(row.check.text(result));
         for (const Check& check : checks)
             out << '\t' << verdictWord(*row.check.verdict(check));
@@ -150,7 +153,7 @@ void run(const Command& command, WindowModel& model, std::ostream& out)
     case Command::Kind::Load: model.load(); break;
     case Command::Kind::Type: model.typeInto(command.field, command.text); break;
     case Command::Kind::Pick: model.pickSection(command.text); break;
-    case Command::Kind::Click: click(command.click, model, out); break;
+    case Command::Kind::Click: click(command, model, out); break;
     case Command::Kind::Dump: dump(model.sheet(), out); break;
     case Command::Kind::Survey: printSurvey(model.survey(), out); break;
     }

@@ -2,17 +2,17 @@
 
 #include "catalogue/SectionCatalogue.h"
 #include "catalogue/SteelGrades.h"
-#include "check/Checks.h"
+#include "check/Quantities.h"
+#include "check/FaultWords.h"
 #include "check/StringerCheck.h"
 #include "check/Verdict.h"
 #include "sheet/FieldTexts.h"
 #include "survey/SectionSurvey.h"
 #include "text/Utf8.h"
-#include "ui/model/FaultMessage.h"
 
-#include <array>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 namespace tarrowin {
 namespace {
@@ -21,29 +21,41 @@ enum class Shows { Designation, Mass, Result, Verdict, Ratio, Remark };
 
 struct ColumnLayout {
     Shows shows;
-    std::string_view header;
+    std::string header;
     Quantity result = Quantity::BendingStress;  // for a result
     const Check* check = nullptr;               // for a verdict or a ratio
 };
 
-// The section, then each check as its result, verdict and utilisation (the
-// deflection with the allowable deflection it is judged against), then the
-// recommendation or the fault.
-constexpr std::array columnLayouts{
-    ColumnLayout{.shows = Shows::Designation, .header = "截面"},
-    ColumnLayout{.shows = Shows::Mass, .header = "每米质量\nkg/m"},
-    ColumnLayout{.shows = Shows::Result, .header = "正应力\nN/mm2", .result = Quantity::BendingStress},
-    ColumnLayout{.shows = Shows::Verdict, .header = "正应力\n验算", .check = &checks[0]},
-    ColumnLayout{.shows = Shows::Ratio, .header = "正应力\n利用率", .check = &checks[0]},
-    ColumnLayout{.shows = Shows::Result, .header = "剪应力\nN/mm2", .result = Quantity::ShearStress},
-    ColumnLayout{.shows = Shows::Verdict, .header = "剪应力\n验算", .check = &checks[1]},
-    ColumnLayout{.shows = Shows::Ratio, .header = "剪应力\n利用率", .check = &checks[1]},
-    ColumnLayout{.shows = Shows::Result, .header = "挠度\nmm", .result = Quantity::Deflection},
-    ColumnLayout{.shows = Shows::Result, .header = "允许挠度\nmm", .result = Quantity::AllowableDeflection},
-    ColumnLayout{.shows = Shows::Verdict, .header = "挠度\n验算", .check = &checks[2]},
-    ColumnLayout{.shows = Shows::Ratio, .header = "挠度\n利用率", .check = &checks[2]},
-    ColumnLayout{.shows = Shows::Remark, .header = "备注"},
-};
+std::string resultHeader(Quantity quantity)
+{
+    const Result& result = resultOf(quantity);
+    return std::string(result.caption) + "\n" + std::string(result.unit);
+}
+
+// The section, then each check as its result, verdict and utilisation (with
+// the limit before the verdict where the calculation computes it, as the
+// allowable deflection), then the recommendation or the fault.
+std::vector<ColumnLayout> makeColumnLayouts()
+{
+    std::vector<ColumnLayout> layouts{{.shows = Shows::Designation, .header = "截面"},
+                                      {.shows = Shows::Mass, .header = "每米质量\nkg/m"}};
+    for (const Check& check : checks) {
+        const std::string name(check.caption());
+        layouts.push_back({.shows = Shows::Result, .header = resultHeader(check.demand), .result = check.demand});
+        if (const Result* limit = resultShownIn(check.limit))
+            layouts.push_back({.shows = Shows::Result, .header = resultHeader(limit->quantity), .result = limit->quantity});
+        layouts.push_back({.shows = Shows::Verdict, .header = name + "\n验算", .check = &check});
+        layouts.push_back({.shows = Shows::Ratio, .header = name + "\n利用率", .check = &check});
+    }
+    layouts.push_back({.shows = Shows::Remark, .header = "备注"});
+    return layouts;
+}
+
+const std::vector<ColumnLayout>& columnLayouts()
+{
+    static const std::vector<ColumnLayout> layouts = makeColumnLayouts();
+    return layouts;
+}
 
 constexpr double beyondEveryNumber = std::numeric_limits<double>::infinity();
 
@@ -141,27 +153,12 @@ std::string shownText(const std::string& text)
     return text;
 }
 
-struct InputCaption {
-    Field field;
-    std::string_view caption;
-    std::string_view unit;
-};
-
-// The inputs as the window captions them.
-constexpr std::array inputCaptions{
-    InputCaption{Field::HorizontalLength, "水平长度", "mm"},
-    InputCaption{Field::VerticalHeight, "垂直高度", "mm"},
-    InputCaption{Field::FlightWidth, "梯段宽度", "mm"},
-    InputCaption{Field::DeadLoad, "恒荷载标准值", "kN/m2"},
-    InputCaption{Field::LiveLoad, "活荷载标准值", "kN/m2"},
-};
-
-// What the survey read: the five inputs, and the grade on show with the
-// strengths as the strength fields hold them.
+// What the survey read: the flight's inputs, and the grade on show with the
+// strengths as the strength fields hold them (which share their unit).
 std::string basisLine(const FieldTexts& texts, Grade grade)
 {
     std::string line = "计算条件：";
-    for (const InputCaption& input : inputCaptions) {
+    for (const Input& input : flightInputs) {
         line += input.caption;
         line += ' ';
         line += shownText(texts[input.field]);
@@ -171,9 +168,11 @@ std::string basisLine(const FieldTexts& texts, Grade grade)
     }
     line += "材质 ";
     line += steelGrade(grade).name;
-    line += "（f = " + shownText(texts[Field::DesignStrength]);
-    line += "，fv = " + shownText(texts[Field::DesignShearStrength]);
-    line += " N/mm2）。";
+    for (const Input& strength : strengthInputs) {
+        line += &strength == &strengthInputs.front() ? "（" : "，";
+        line += plainSymbol(strength.symbol) + " = " + shownText(texts[strength.field]);
+    }
+    line += " " + std::string(strengthInputs.back().unit) + "）。";
     return line;
 }
 
@@ -189,10 +188,11 @@ std::string conclusionLine(const SectionSurvey& survey)
 SurveyTable surveyTable(const SectionSurvey& survey, const FieldTexts& texts, Grade grade)
 {
     SurveyTable table;
-    table.columns.reserve(columnLayouts.size());
-    for (std::size_t column = 0; column < columnLayouts.size(); ++column) {
-        const ColumnLayout& layout = columnLayouts[column];
-        table.columns.push_back({std::string(layout.header), alignmentOf(layout.shows)});
+    const std::vector<ColumnLayout>& layouts = columnLayouts();
+    table.columns.reserve(layouts.size());
+    for (std::size_t column = 0; column < layouts.size(); ++column) {
+        const ColumnLayout& layout = layouts[column];
+        table.columns.push_back({layout.header, alignmentOf(layout.shows)});
         if (layout.shows == Shows::Mass)
             table.massColumn = column;
     }
@@ -202,8 +202,8 @@ SurveyTable surveyTable(const SectionSurvey& survey, const FieldTexts& texts, Gr
             table.recommendedRow = table.rows.size();
         SurveyTable::Row& shown = table.rows.emplace_back();
         shown.designation = row.section->designation;
-        shown.cells.reserve(columnLayouts.size());
-        for (const ColumnLayout& layout : columnLayouts)
+        shown.cells.reserve(layouts.size());
+        for (const ColumnLayout& layout : layouts)
             shown.cells.push_back({cellText(row, layout), sortValue(row, layout), fails(row, layout)});
     }
     table.basisLine = basisLine(texts, grade);

@@ -1,8 +1,8 @@
 #include "ui/model/WindowModel.h"
 
 #include "catalogue/SectionCatalogue.h"
-#include "check/CheckComputation.h"
-#include "check/Verdicts.h"
+#include "check/SheetCalculation.h"
+#include "check/SheetVerdicts.h"
 
 #include <algorithm>
 

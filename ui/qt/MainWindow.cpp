@@ -91,21 +91,20 @@ void MainWindow::bindNotices()
         runNotice([&] { model_.pickSection(text.toStdString()); });
     });
 
-    auto* option1 = findChild<QRadioButton*>(QStringLiteral("Option1"));
-    auto* option2 = findChild<QRadioButton*>(QStringLiteral("Option2"));
-    gradeOptions_ = {option1, option2};
-    // The pair is one stop of the Tab cycle, the selected option; the arrow
-    // keys move between the two.
-    for (QRadioButton* option : {option1, option2}) {
+    // The grade options, Option1 onwards, in the order of the grades. Each
+    // group is one stop of the Tab cycle, the selected option; the arrow keys
+    // move between them.
+    const auto choose = [this](Grade grade) { runNotice([&] { model_.chooseGrade(grade); }); };
+    for (const SteelGrade& grade : steelGrades()) {
+        auto* option = findChild<QRadioButton*>(QStringLiteral("Option%1").arg(gradeOptions_.size() + 1));
+        gradeOptions_.push_back(option);
         const auto tabStopWhenSelected = [option](bool selected) {
             option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
         };
         tabStopWhenSelected(option->isChecked());
         connect(option, &QRadioButton::toggled, option, tabStopWhenSelected);
+        connect(option, &QRadioButton::clicked, this, [choose, chosen = grade.grade] { choose(chosen); });
     }
-    const auto choose = [this](Grade grade) { runNotice([&] { model_.chooseGrade(grade); }); };
-    connect(option1, &QRadioButton::clicked, this, [choose] { choose(Grade::Q235B); });
-    connect(option2, &QRadioButton::clicked, this, [choose] { choose(Grade::Q355B); });
 
     auto* calculateButton = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* clearButton = findChild<QPushButton*>(QStringLiteral("Command2"));
@@ -172,7 +171,7 @@ void MainWindow::pickSurveyedSection(const QString& designation)
 void MainWindow::showSelectedGrade()
 {
     // As the model has it, without a click: the grade's strengths are written already.
-    gradeOptions_[model_.selectedGrade() == Grade::Q235B ? 0 : 1]->setChecked(true);
+    gradeOptions_[gradeIndex(model_.selectedGrade())]->setChecked(true);
 }
 
 void MainWindow::openFile()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -73,7 +74,7 @@ private:
     std::array<QLineEdit*, fieldCount> textBoxes_{};
     SectionPicker* picker_ = nullptr;
     QLabel* timeStamp_ = nullptr;
-    std::array<QRadioButton*, 2> gradeOptions_{};  // Q235B, Q355B
+    std::vector<QRadioButton*> gradeOptions_;  // in the order of the grades
     DocumentController& document_;
     QList<QAction*> commands_;
     QMenu* commandMenu_ = nullptr;  // built at the first right click

@@ -1,7 +1,7 @@
-#include "check/StringerCalculation.h"
+#include "check/Calculation.h"
 
-#include "check/CheckComputation.h"
-#include "check/Verdicts.h"
+#include "check/SheetCalculation.h"
+#include "check/SheetVerdicts.h"
 #include "sheet/FieldSheet.h"
 
 #include <gtest/gtest.h>

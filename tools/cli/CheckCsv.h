@@ -1,8 +1,10 @@
 #pragma once
 
 #include "files/CsvWriter.h"
+#include "files/StringerCsv.h"
 #include "files/StringerEntry.h"
 #include "tools/cli/Outcome.h"
+#include "tools/cli/ResultCells.h"
 
 #include <array>
 #include <string_view>
@@ -10,12 +12,10 @@
 namespace tarrowin::cli {
 
 // The header of the table that `check` writes, one row per stringer.
-inline constexpr std::array<std::string_view, 21> checkColumns = {
-    "name", "section", "grade", "horizontal_length", "vertical_height", "flight_width", "dead_load", "live_load",
-    "bending_stress", "shear_stress", "deflection", "allowable_deflection",
-    "bending_verdict", "shear_verdict", "deflection_verdict", "message",
-    "bending_ratio", "shear_ratio", "deflection_ratio", "status", "detail",
-};
+// The columns of a CSV of stringers come first, as the stringer was given.
+inline constexpr auto checkColumns =
+    joinedColumns(stringerColumns, resultColumns, std::array<std::string_view, 1>{"message"}, ratioColumns,
+                  std::array<std::string_view, 2>{"status", "detail"});
 
 void writeCheckHeader(CsvWriter& out);
 

@@ -1,10 +1,9 @@
-#include "tools/cli/SurveyTable.h"
+#include "tools/cli/SurveyCsv.h"
 
+#include "check/FaultWords.h"
 #include "survey/SectionSurvey.h"
-#include "tools/cli/FaultDetail.h"
 #include "tools/cli/NumberNotes.h"
 #include "tools/cli/Outcome.h"
-#include "tools/cli/ResultCells.h"
 
 namespace tarrowin::cli {
 

@@ -2,6 +2,7 @@
 
 #include "files/CsvWriter.h"
 #include "stringer/Stringer.h"
+#include "tools/cli/ResultCells.h"
 
 #include <array>
 #include <string_view>
@@ -9,11 +10,9 @@
 namespace tarrowin::cli {
 
 // The header of the table that `survey` writes, one row per catalogue section.
-inline constexpr std::array<std::string_view, 15> surveyColumns = {
-    "section", "mass", "bending_stress", "shear_stress", "deflection", "allowable_deflection",
-    "bending_verdict", "shear_verdict", "deflection_verdict", "bending_ratio", "shear_ratio", "deflection_ratio",
-    "recommended", "status", "detail",
-};
+inline constexpr auto surveyColumns =
+    joinedColumns(std::array<std::string_view, 2>{"section", "mass"}, resultColumns, ratioColumns,
+                  std::array<std::string_view, 3>{"recommended", "status", "detail"});
 
 // Every catalogue section checked for the stringer's flight, loads and grade,
 // lightest first, with its header: the texts 计算 would show after picking

@@ -1,10 +1,8 @@
-#include "tools/cli/CheckTable.h"
+#include "tools/cli/CheckCsv.h"
 
+#include "check/FaultWords.h"
 #include "check/StringerCheck.h"
-#include "files/StringerKeys.h"
-#include "tools/cli/FaultDetail.h"
 #include "tools/cli/NumberNotes.h"
-#include "tools/cli/ResultCells.h"
 
 namespace tarrowin::cli {
 namespace {
@@ -33,13 +31,13 @@ Outcome writeCheckRow(CsvWriter& out, const StringerEntry& entry)
     out.cell(entry.name);
     out.cell(stringer.texts[Field::SectionDesignation]);
     out.cell(entry.gradeText);
-    for (const FieldKey& input : inputKeys)
+    for (const Input& input : flightInputs)
         out.cell(stringer.texts[input.field]);
 
     std::string detail;
     if (!entry.checkable()) {
-        // Four results, three verdicts, the message, three ratios: nothing was computed.
-        for (std::size_t i = 0; i < 4 + 2 * checks.size() + 1; ++i)
+        // The results, the verdicts, the message and the ratios: nothing was computed.
+        for (std::size_t i = 0; i < resultColumns.size() + 1 + ratioColumns.size(); ++i)
             out.cell("");
         out.cell(outcomeWord(Outcome::Error));
         detail = "line " + std::to_string(entry.line) + ": " + entry.problem;

@@ -1,6 +1,6 @@
-#include "check/CheckComputation.h"
+#include "check/SheetCalculation.h"
 
-#include "check/Verdicts.h"
+#include "check/SheetVerdicts.h"
 #include "sheet/FieldSheet.h"
 
 #include "SheetRecorder.h"

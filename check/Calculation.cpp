@@ -1,4 +1,4 @@
-#include "check/StringerCalculation.h"
+#include "check/Calculation.h"
 
 #include "check/GuardedArithmetic.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "check/ArithmeticFault.h"
-#include "check/StringerCalculation.h"
+#include "check/Calculation.h"
 #include "sheet/Field.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/Checks.h"
+#include "check/Quantities.h"
 
 namespace tarrowin {
 

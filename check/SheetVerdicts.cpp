@@ -1,4 +1,4 @@
-#include "check/Verdicts.h"
+#include "check/SheetVerdicts.h"
 
 #include "check/Verdict.h"
 #include "sheet/FieldSheet.h"
