@@ -128,8 +128,9 @@ TEST_P(LimitValueTextTest, ReadsTheWayTheVerdictGoes)
     // What a reader compares: the demand against the number written.
     double written = 0;
     std::from_chars(text.data(), text.data() + text.size(), written);
-    if (text.find("×10") == std::string::npos)
+    if (text.find("×10") == std::string::npos) {
         EXPECT_EQ(written >= c.demand, c.limit >= c.demand) << text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
