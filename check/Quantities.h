@@ -203,18 +203,21 @@ constexpr std::string_view limitSymbol(const Check& check)
 // What the tables of checked stringers show of one calculation: each check's
 // result, then each limit that the calculation computes, in the order of the
 // checks ("bending_stress", "shear_stress", "deflection", "allowable_deflection").
+// Fields are compared, not pointers: gcc's null-pointer sanitizer makes a
+// pointer test no constant expression.
 inline constexpr auto shownResults = [] {
     constexpr auto computedLimits =
         static_cast<std::size_t>(std::ranges::count_if(checks, [](const Check& check) {
-            return resultShownIn(check.limit) != nullptr;
+            return std::ranges::count(results, check.limit, &Result::field) > 0;
         }));
     std::array<Quantity, checks.size() + computedLimits> shown{};
     std::size_t next = 0;
     for (const Check& check : checks)
         shown[next++] = check.demand;
     for (const Check& check : checks)
-        if (const Result* computed = resultShownIn(check.limit))
-            shown[next++] = computed->quantity;
+        for (const Result& result : results)
+            if (result.field == check.limit)
+                shown[next++] = result.quantity;
     return shown;
 }();
 
