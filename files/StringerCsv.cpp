@@ -15,14 +15,28 @@ constexpr std::size_t gradeColumn = 2;
 constexpr std::size_t firstInputColumn = 3;
 constexpr std::size_t absent = static_cast<std::size_t>(-1);
 
-void addProblem(std::string& problems, const std::string& problem)
+// Adds a reason the row cannot be checked, in English for the command
+// line's messages and in Chinese for the calculation book's summary.
+void addProblem(StringerEntry& entry, const std::string& english, const std::string& chinese)
 {
-    if (!problems.empty())
-        problems += "; ";
-    problems += problem;
+    if (!entry.problem.empty()) {
+        entry.problem += "; ";
+        entry.chineseProblem += "；";
+    }
+    entry.problem += english;
+    entry.chineseProblem += chinese;
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quotedInChinese(std::string_view text) { return "“" + std::string(text) + "”"; }
+
+std::string chineseGradeNames()
+{
+    std::string names;
+    for (const SteelGrade& known : steelGrades())
+        names += (names.empty() ? "" : "、") + std::string(known.name);
+    return names;
+}
 
 }  // namespace
 
@@ -79,6 +93,7 @@ bool StringerCsvReader::next(StringerEntry& entry)
 
     entry.line = record_.line;
     entry.problem.clear();
+    entry.chineseProblem.clear();
     entry.name = cellOf(nameColumn);
     entry.gradeText = cellOf(gradeColumn);
     // Only the stringer's own fields are set: the rest keep their texts at
@@ -89,20 +104,24 @@ bool StringerCsvReader::next(StringerEntry& entry)
     for (std::size_t i = 0; i < flightInputs.size(); ++i)
         entry.stringer.texts[flightInputs[i].field] = cellOf(firstInputColumn + i);
 
+    const std::string cellCount = std::to_string(cells.size());
+    const std::string headerCount = std::to_string(headerWidth_);
     if (cells.size() < headerWidth_)
-        addProblem(entry.problem, "the record has " + std::to_string(cells.size()) + " cells, the header "
-                                      + std::to_string(headerWidth_));
+        addProblem(entry, "the record has " + cellCount + " cells, the header " + headerCount,
+                   "该行有 " + cellCount + " 个单元格，表头有 " + headerCount + " 列");
     else if (std::any_of(cells.begin() + static_cast<std::ptrdiff_t>(headerWidth_), cells.end(),
                          [](const std::string& cell) { return !cell.empty(); }))
-        addProblem(entry.problem, "the record has " + std::to_string(cells.size()) + " cells, the header only "
-                                      + std::to_string(headerWidth_) + " (a comma that should be quoted?)");
+        addProblem(entry,
+                   "the record has " + cellCount + " cells, the header only " + headerCount
+                       + " (a comma that should be quoted?)",
+                   "该行有 " + cellCount + " 个单元格，表头只有 " + headerCount + " 列（是否有逗号未加引号？）");
 
     const std::string& section = cellOf(sectionColumn);
     const Section* found = section.empty() ? nullptr : findSection(section);
     if (section.empty())
-        addProblem(entry.problem, "the section is empty");
+        addProblem(entry, "the section is empty", "截面为空");
     else if (!found)
-        addProblem(entry.problem, "unknown section " + quoted(section));
+        addProblem(entry, "unknown section " + quoted(section), "未知的截面" + quotedInChinese(section));
     if (found)
         for (const PropertyText& property : propertyTexts(*found))
             entry.stringer.texts[property.field] = property.text;
@@ -111,11 +130,12 @@ bool StringerCsvReader::next(StringerEntry& entry)
             entry.stringer.texts[property.field].clear();  // none, rather than an earlier row's
 
     if (entry.gradeText.empty())
-        addProblem(entry.problem, "the grade is empty");
+        addProblem(entry, "the grade is empty", "材质为空");
     else if (const std::optional<Grade> grade = gradeNamed(entry.gradeText))
         entry.stringer.grade = *grade;
     else
-        addProblem(entry.problem, unknownGradeProblem(entry.gradeText));
+        addProblem(entry, unknownGradeProblem(entry.gradeText),
+                   "未知的材质" + quotedInChinese(entry.gradeText) + "（可选的材质为 " + chineseGradeNames() + "）");
     return true;
 }
 

@@ -16,6 +16,7 @@ struct StringerEntry {
     Stringer stringer;      // the picker's, the property and the input texts
     std::string gradeText;  // the grade as written
     std::string problem;    // empty when the stringer can be checked
+    std::string chineseProblem;  // the same reason, for a report in Chinese
 
     bool checkable() const { return problem.empty(); }
 };

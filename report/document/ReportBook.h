@@ -19,7 +19,7 @@ struct BookStringer {
     std::string name;
     Stringer stringer;      // the texts as written
     std::string gradeText;  // the grade as written
-    std::string problem;    // why it cannot be checked, such as "line 4: unknown section"; empty when it can
+    std::string problem;    // why it cannot be checked, such as "第 4 行：未知的截面“[14x”"; empty when it can
 };
 
 // The calculation book: a front (the title, the header, 1 设计依据 and the

@@ -58,6 +58,7 @@ struct RowCase {
     const char* label;
     std::string row;
     std::string problem;
+    std::string chineseProblem;  // as the calculation book's summary says it
     friend std::ostream& operator<<(std::ostream& out, const RowCase& c) { return out << c.label; }
 };
 
@@ -71,26 +72,32 @@ TEST_P(StringerCsvRow, SaysWhyARowCannotBeChecked)
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].line, 3u);
     EXPECT_EQ(entries[1].problem, GetParam().problem);
+    EXPECT_EQ(entries[1].chineseProblem, GetParam().chineseProblem);
     EXPECT_EQ(entries[1].checkable(), GetParam().problem.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StringerCsvRow,
     testing::Values(
-        RowCase{"fine", "b,[14a,Q235B,3000,1500,1500,1.0,3.5", ""},
-        RowCase{"empty_inputs_are_no_problem", "b,[14a,Q235B,,,,,", ""},
-        RowCase{"empty_section", "b,,Q235B,1,2,3,4,5", "the section is empty"},
+        RowCase{"fine", "b,[14a,Q235B,3000,1500,1500,1.0,3.5", "", ""},
+        RowCase{"empty_inputs_are_no_problem", "b,[14a,Q235B,,,,,", "", ""},
+        RowCase{"empty_section", "b,,Q235B,1,2,3,4,5", "the section is empty", "截面为空"},
         // Compared exactly: no trimming, case counts.
-        RowCase{"unknown_section", "b,[14a ,Q235B,1,2,3,4,5", "unknown section \"[14a \""},
-        RowCase{"section_case", "b,hn200x100,Q235B,1,2,3,4,5", "unknown section \"hn200x100\""},
-        RowCase{"empty_grade", "b,[14a,,1,2,3,4,5", "the grade is empty"},
-        RowCase{"unknown_grade", "b,[14a,Q345,1,2,3,4,5", "unknown grade \"Q345\" (the grades are Q235B and Q355B)"},
-        RowCase{"fewer_cells", "b,[14a,Q235B,3000", "the record has 4 cells, the header 8"},
-        RowCase{"fewer_cells_without_section", "b", "the record has 1 cells, the header 8; the section is empty; "
-                                                    "the grade is empty"},
+        RowCase{"unknown_section", "b,[14a ,Q235B,1,2,3,4,5", "unknown section \"[14a \"", "未知的截面“[14a ”"},
+        RowCase{"section_case", "b,hn200x100,Q235B,1,2,3,4,5", "unknown section \"hn200x100\"",
+                "未知的截面“hn200x100”"},
+        RowCase{"empty_grade", "b,[14a,,1,2,3,4,5", "the grade is empty", "材质为空"},
+        RowCase{"unknown_grade", "b,[14a,Q345,1,2,3,4,5", "unknown grade \"Q345\" (the grades are Q235B and Q355B)",
+                "未知的材质“Q345”（可选的材质为 Q235B、Q355B）"},
+        RowCase{"fewer_cells", "b,[14a,Q235B,3000", "the record has 4 cells, the header 8",
+                "该行有 4 个单元格，表头有 8 列"},
+        RowCase{"fewer_cells_without_section", "b",
+                "the record has 1 cells, the header 8; the section is empty; the grade is empty",
+                "该行有 1 个单元格，表头有 8 列；截面为空；材质为空"},
         // An unquoted 1,500 shifts every cell after it one column right.
         RowCase{"unquoted_thousands_comma", "b,[14a,Q235B,3000,1,500,1500,1.0,3.5",
-                "the record has 9 cells, the header only 8 (a comma that should be quoted?)"},
-        RowCase{"trailing_empty_cells_are_no_problem", "b,[14a,Q235B,1,2,3,4,5,,", ""}));
+                "the record has 9 cells, the header only 8 (a comma that should be quoted?)",
+                "该行有 9 个单元格，表头只有 8 列（是否有逗号未加引号？）"},
+        RowCase{"trailing_empty_cells_are_no_problem", "b,[14a,Q235B,1,2,3,4,5,,", "", ""}));
 
 struct RefusalCase {
     const char* label;

@@ -49,7 +49,7 @@ BookStringer bookStringer(const StringerEntry& entry)
 {
     std::string problem;
     if (!entry.checkable())
-        problem = "第 " + std::to_string(entry.line) + " 行：" + entry.problem;
+        problem = "第 " + std::to_string(entry.line) + " 行：" + entry.chineseProblem;
     return {entry.name, entry.stringer, entry.gradeText, std::move(problem)};
 }
 
