@@ -64,15 +64,17 @@ SummaryRow checkedRow(const BookStringer& entry, const FieldTexts& texts, const 
 
 ReportTable summaryTableHead()
 {
-    return {{{"斜梁", 0.12, ColumnAlignment::Left},
-             {"截面", 0.13, ColumnAlignment::Left},
+    // The section columns hold the widest designation (口250x150x5) on one
+    // line: a designation broken in two reads as another section.
+    return {{{"斜梁", 0.10, ColumnAlignment::Left},
+             {"截面", 0.17, ColumnAlignment::Left},
              {"材质", 0.09, ColumnAlignment::Left},
              {"σ/f", 0.08, ColumnAlignment::Right},
              {"τ/fv", 0.08, ColumnAlignment::Right},
              {"δ/[δ]", 0.08, ColumnAlignment::Right},
-             {"结论", 0.20, ColumnAlignment::Left},
-             {"建议截面", 0.14, ColumnAlignment::Left},
-             {"页码", 0.08, ColumnAlignment::Centre}},
+             {"结论", 0.16, ColumnAlignment::Left},
+             {"建议截面", 0.17, ColumnAlignment::Left},
+             {"页码", 0.07, ColumnAlignment::Centre}},
             {},
             true,
             {}};
