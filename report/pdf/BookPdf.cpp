@@ -1,7 +1,6 @@
 #include "report/pdf/BookPdf.h"
 
 #include "report/pdf/PdfPages.h"
-#include "report/pdf/PartLayouts.h"
 #include "report/pdf/PdfSubsetTags.h"
 #include "report/pdf/ReportLayout.h"
 #include "report/pdf/ReportPdf.h"
@@ -11,6 +10,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include <deque>
 #include <memory>
 #include <numeric>
 
@@ -50,17 +50,21 @@ QByteArray bookPdf(ReportBook book, const QString& family, const BookProgress& p
             progress(stage, done, book.parts.size());
     };
 
-    // Before the writer, so that the writer, which may hold fonts of the
-    // threads that laid the parts out, is gone before those threads are.
-    PartLayouts layouts(book.parts, family, book.front.title, book.front.creator, keptLayouts,
-                        [&](std::size_t done) { tell("laying out", done); });
-    const std::vector<int>& partPages = layouts.pages();
-
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         const QSizeF body = preparePdfPages(writer, book.front.title, book.front.creator);
+
+        std::vector<int> partPages;
+        std::deque<std::unique_ptr<QTextDocument>> kept;
+        for (const ReportDocument& part : book.parts) {
+            std::unique_ptr<QTextDocument> text = layOutReport(part, family, writer, body);
+            partPages.push_back(text->pageCount());
+            if (kept.size() < keptLayouts)
+                kept.push_back(std::move(text));
+            tell("laying out", partPages.size());
+        }
 
         // Two passes over the front: its pages with the widest numbers give
         // where the parts start; the numbers then go in.
@@ -76,9 +80,13 @@ QByteArray bookPdf(ReportBook book, const QString& family, const BookProgress& p
         drawPdfPages(writer, painter, *front, {book.front.footerNote, book.front.title}, family, 1, pageCount);
         for (std::size_t i = 0; i < book.parts.size(); ++i) {
             const ReportDocument& part = book.parts[i];
-            std::unique_ptr<QTextDocument> text = layouts.take(i, writer);
-            if (!text)
+            std::unique_ptr<QTextDocument> text;
+            if (!kept.empty()) {
+                text = std::move(kept.front());
+                kept.pop_front();
+            } else {
                 text = layOutReport(part, family, writer, body);
+            }
             drawPdfPages(writer, painter, *text, {part.footerNote, book.front.title}, family, starts[i], pageCount);
             tell("writing", i + 1);
         }
