@@ -19,7 +19,9 @@ struct SummaryRow {
 
 std::string lightestPassing(const FieldTexts& texts)
 {
-    if (const SurveyRow* lightest = surveySections(texts).recommended())
+    // The survey outlives the row it recommends: the row points into it.
+    const SectionSurvey survey = surveySections(texts);
+    if (const SurveyRow* lightest = survey.recommended())
         return std::string(lightest->section->designation);
     return "无";
 }
